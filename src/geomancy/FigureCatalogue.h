@@ -1,0 +1,41 @@
+#pragma once
+
+#include "GeomanticFigure.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace geomancy {
+
+// One row of the fixed figure table. The texts are kept exactly as the program
+// has always shown them, irregular spellings and trailing blanks included.
+struct CatalogueRow {
+    GeomanticFigure pattern;
+    const char* name; // upper case; the key that identification yields
+    const char* title;
+    const char* keyword;
+    const char* day;
+    const char* element;
+    const char* quality;
+    const char* planet;
+    const char* sign;
+    const char* bodyPart;
+    const char* direction;
+    const char* significance;
+};
+
+constexpr int FigureCount = 16;
+
+// The sixteen figures in identification order (index 0 to 15).
+const std::array<CatalogueRow, FigureCount>& FigureCatalogue();
+
+// Tests every pattern in catalogue order, without stopping at a match, and
+// returns the row of the last (and only possible) match. Values other than
+// 1 and 2 match nothing.
+std::optional<int> IdentifyFigure(const GeomanticFigure& figure);
+
+// The row whose name equals `name` exactly, if any.
+std::optional<int> FindCatalogueRow(const std::string& name);
+
+} // namespace geomancy

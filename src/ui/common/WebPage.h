@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QUrl>
+
+// The pages the program opens in the user's browser.
+enum class WebPage {
+    OnlineHelpPage,
+    HomePage,
+    DownloadPage,
+    DonationPage,
+    FullBrandingPage,
+    CoBrandingPage,
+    OtherSoftwarePage,
+    ReferralPage,
+};
+
+QUrl WebPageAddress(WebPage page);
+
+// The program's own page on the maker's site (sent along with a referral).
+QUrl ProgramPageAddress();
+
+// The home page as the labels name it, e.g. "www.azivoder.example".
+QString HomePageDisplayName();
+
+// Hands the address to the desktop's browser without waiting for it and
+// without reporting anything if no browser or network is there.
+void OpenWebPage(WebPage page);
+void OpenWebAddress(const QUrl& address);
