@@ -6,9 +6,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Debian packages the build, the program and the tests need.
 PACKAGES=(
-    g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
-    libqt6printsupport6 libqt6test6 qt6-qpa-plugins qt6-gtk-platformtheme
+    g++ cmake ninja-build
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
     fonts-dejavu-core
     unrtf poppler-utils
 )
