@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractPrintDialog>
+#include <QDialog>
+#include <QList>
+
+class QPrinter;
+class QWidget;
+
+// The printer dialog of the report window: no page range; the selection is
+// offered and preselected when the report has one, otherwise all is.
+class PrintReportDialog {
+public:
+    // True when the user chose to print; `printer` is then set up.
+    static bool ask(QPrinter& printer, bool hasSelection, QWidget* parent);
+
+    // Scripted mode for tests: ask() configures a real dialog, records its
+    // options and range and answers with the next queued answer (Rejected
+    // when none is left) instead of showing it. An accepted answer may name
+    // a PDF file, as if the user had chosen to print to that file.
+    struct Shown {
+        QAbstractPrintDialog::PrintDialogOptions options;
+        QAbstractPrintDialog::PrintRange range;
+    };
+    static void setScripted(bool scripted);
+    static void setNextAnswer(QDialog::DialogCode answer, const QString& pdfFile = QString());
+    static const QList<Shown>& shown();
+    static void clear();
+};

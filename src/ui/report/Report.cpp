@@ -1,0 +1,39 @@
+#include "Report.h"
+
+#include "ReportComposer.h"
+#include "ReportWindow.h"
+
+#include <QTextDocument>
+
+Report::Report(QWidget* dialogParent) : dialogParent_(dialogParent), document_(new QTextDocument(this)) {
+    PrepareReportDocument(*document_);
+}
+
+Report::~Report() {
+    // The window shows our document; it must go first.
+    delete window_.data();
+}
+
+ReportOperations Report::operations() {
+    return ReportOperations{[this](int castCount, int row) { append(castCount, row); }, [this] { reset(); },
+                            [this] { show(); }};
+}
+
+void Report::append(int castCount, int row) {
+    ensureWindow();
+    AppendReportEntry(*document_, castCount, row);
+}
+
+void Report::reset() {
+    ensureWindow();
+    document_->clear();
+    PrepareReportDocument(*document_);
+}
+
+void Report::show() { ensureWindow()->exec(); }
+
+ReportWindow* Report::ensureWindow() {
+    if (window_.isNull())
+        window_ = new ReportWindow(document_, dialogParent_.data());
+    return window_.data();
+}

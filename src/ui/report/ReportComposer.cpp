@@ -1,0 +1,91 @@
+#include "ReportComposer.h"
+
+#include <FigureCatalogue.h>
+#include <Fonts.h>
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <iterator>
+
+namespace {
+
+using geomancy::CatalogueRow;
+
+struct ReportField {
+    const char* label;
+    const char* CatalogueRow::*value;
+    int lineBreaks;
+};
+
+// The ten fields of an entry, in order. The significance closes the entry
+// with three empty lines.
+constexpr ReportField kFields[] = {
+    {"Geomantic Figure Name : ", &CatalogueRow::title, 2},
+    {"Keyword : ", &CatalogueRow::keyword, 2},
+    {"Associated Day : ", &CatalogueRow::day, 2},
+    {"Associated Element : ", &CatalogueRow::element, 2},
+    {"Associated Quality : ", &CatalogueRow::quality, 2},
+    {"Associated Planet : ", &CatalogueRow::planet, 2},
+    {"Associated Sign : ", &CatalogueRow::sign, 2},
+    {"Associated Body Part : ", &CatalogueRow::bodyPart, 2},
+    {"Direction : ", &CatalogueRow::direction, 2},
+    {"Significance : ", &CatalogueRow::significance, 4},
+};
+
+// Casting 1 (the Ascendant) has no heading.
+constexpr const char* kHeadings[] = {
+    nullptr, "Sun Position", "Moon Position", "Venus Position",
+    "Mercury Position", "Saturn Position", "Jupiter Position", "Mars Position",
+};
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+// Each piece gets its bold flag, then its colour, then its text, even where
+// they match the previous piece; font name and size come from the document.
+void insertPiece(QTextCursor& cursor, bool bold, const QColor& colour, const QString& text) {
+    QTextCharFormat format;
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    format.setForeground(colour);
+    cursor.insertText(text, format);
+}
+
+} // namespace
+
+QFont ReportFont() { return fonts::verdana(9.75); }
+
+QColor ReportLabelColour() { return QColor(128, 0, 0); }
+
+QColor ReportValueColour() { return QColor(0, 128, 0); }
+
+QString ReportHeading(int castCount) {
+    if (castCount < 2 || castCount > static_cast<int>(std::size(kHeadings)))
+        return QString();
+    return QString::fromLatin1(kHeadings[castCount - 1]);
+}
+
+void PrepareReportDocument(QTextDocument& document) {
+    document.setDefaultFont(ReportFont());
+    document.setUndoRedoEnabled(false);
+}
+
+void AppendReportEntry(QTextDocument& document, int castCount, int row) {
+    if (row < 0 || row >= geomancy::FigureCount)
+        return;
+    const CatalogueRow& figure = geomancy::FigureCatalogue()[static_cast<std::size_t>(row)];
+
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    // One edit block: the views and the clipboard rule see one change per entry.
+    cursor.beginEditBlock();
+    const QString heading = ReportHeading(castCount);
+    if (!heading.isEmpty())
+        insertPiece(cursor, true, ReportLabelColour(), heading);
+    for (const ReportField& field : kFields) {
+        insertPiece(cursor, true, ReportLabelColour(), QString::fromLatin1(field.label));
+        // QTextCursor turns each CR LF into one paragraph break.
+        insertPiece(cursor, false, ReportValueColour(),
+                    QString::fromUtf8(figure.*field.value) + kLineBreak.repeated(field.lineBreaks));
+    }
+    cursor.endEditBlock();
+}

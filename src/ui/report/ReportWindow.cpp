@@ -1,0 +1,156 @@
+#include "ReportWindow.h"
+
+#include "PrintReportDialog.h"
+#include "ReportComposer.h"
+#include "ReportFile.h"
+#include "ReportPrinting.h"
+#include "ReportWindowLayout.h"
+#include "RtfWriter.h"
+#include "SaveReportDialog.h"
+
+#include <AppInfo.h>
+#include <ClickableLabel.h>
+#include <ClipboardGuard.h>
+#include <Fonts.h>
+#include <MessageBox.h>
+#include <Twips.h>
+#include <WebPage.h>
+
+#include <QDir>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+
+namespace {
+
+const QColor kButtonFace(192, 192, 192);
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(QTextDocument* report, QWidget* parent) : QDialog(parent) {
+    setUpWindow();
+    // Created in tab order: the report, then Print, then Save.
+    createReportBox(report);
+    createButtons();
+    createLinks();
+    placeControls();
+}
+
+void ReportWindow::setUpWindow() {
+    setObjectName(QStringLiteral("frmSave"));
+    setWindowTitle(WindowCaption);
+    setWindowIcon(AppIcon());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(twips::size(report_layout::ClientWidth, report_layout::ClientHeight));
+    setAutoFillBackground(true);
+    setColour(this, QPalette::Window, Qt::white);
+}
+
+void ReportWindow::createReportBox(QTextDocument* report) {
+    rtb_ = new QTextEdit(this);
+    rtb_->setObjectName(QStringLiteral("RTB"));
+    rtb_->setFont(ReportFont());
+    rtb_->setDocument(report);
+    // Nothing offers to edit the report; reading and selecting are enough.
+    rtb_->setReadOnly(true);
+    rtb_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    rtb_->setFocusPolicy(Qt::StrongFocus);
+    setColour(rtb_, QPalette::Base, Qt::white);
+    ClipboardGuard::install(rtb_);
+}
+
+void ReportWindow::createButtons() {
+    printButton_ = new QPushButton(tr("&Print"), this);
+    printButton_->setObjectName(QStringLiteral("cmdPrint"));
+    printButton_->setFont(fonts::verdana(8.25, fonts::Bold));
+
+    saveButton_ = new QPushButton(tr("&Save"), this);
+    saveButton_->setObjectName(QStringLiteral("cmdSave"));
+    saveButton_->setFont(fonts::msSansSerif(8.25, fonts::Bold));
+
+    for (QPushButton* button : {printButton_, saveButton_}) {
+        setColour(button, QPalette::Button, kButtonFace);
+        // Return in the report box must not print or save by surprise.
+        button->setAutoDefault(false);
+    }
+    setTabOrder(rtb_, printButton_);
+    setTabOrder(printButton_, saveButton_);
+
+    connect(printButton_, &QPushButton::clicked, this, &ReportWindow::printWithDialog);
+    connect(saveButton_, &QPushButton::clicked, this, &ReportWindow::saveReport);
+}
+
+void ReportWindow::createLinks() {
+    const QFont linkFont = fonts::verdana(8.25, fonts::Underline);
+    forumLink_ = ClickableLabel::createLink(tr("Visit the Web's most popular geomancy forum"), linkFont, this);
+    forumLink_->setObjectName(QStringLiteral("Label14"));
+
+    homeLink_ = ClickableLabel::createLink(tr("Visit %1 now!").arg(HomePageDisplayName()), linkFont, this);
+    homeLink_->setObjectName(QStringLiteral("Label1"));
+
+    brandingLink_ = ClickableLabel::createLink(
+        tr("Home Business Opportunity. Start your own Internet business and make money online. Get this "
+           "software fully branded for your website. Click here for more details."),
+        fonts::verdana(8.25, fonts::Bold | fonts::Underline), this);
+    brandingLink_->setObjectName(QStringLiteral("Label15"));
+    brandingLink_->setWordWrap(true);
+
+    for (ClickableLabel* label : {forumLink_, homeLink_, brandingLink_}) {
+        label->setAlignment(Qt::AlignCenter);
+        setColour(label, QPalette::WindowText, Qt::black);
+    }
+
+    connect(forumLink_, &ClickableLabel::clicked, this, [] { OpenWebPage(WebPage::HomePage); });
+    connect(homeLink_, &ClickableLabel::clicked, this, [] { OpenWebPage(WebPage::HomePage); });
+    connect(brandingLink_, &ClickableLabel::clicked, this, [] { OpenWebPage(WebPage::FullBrandingPage); });
+}
+
+void ReportWindow::placeControls() {
+    for (const report_layout::Placement& place : report_layout::kPlacements) {
+        if (QWidget* control = findChild<QWidget*>(QLatin1String(place.objectName)))
+            control->setGeometry(twips::rect(place.left, place.top, place.width, place.height));
+    }
+}
+
+void ReportWindow::showEvent(QShowEvent* event) {
+    centreOnScreen();
+    QDialog::showEvent(event);
+}
+
+void ReportWindow::centreOnScreen() {
+    if (QScreen* display = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(display->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void ReportWindow::saveReport() {
+    const QString chosen = SaveReportDialog::askFileName(this);
+    if (chosen.isEmpty())
+        return; // cancelled: nothing written, nothing said
+    const QString path = WithRtfExtension(chosen);
+    const QString reason = WriteReportFile(path, DocumentToRtf(*rtb_->document()));
+    if (!reason.isEmpty()) {
+        MessageBox::error(this, tr("The report could not be saved as \"%1\".\r\n\r\n%2")
+                                    .arg(QDir::toNativeSeparators(path), reason));
+    }
+}
+
+void ReportWindow::printWithDialog() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (PrintReportDialog::ask(printer, rtb_->textCursor().hasSelection(), this))
+        printReport(printer);
+}
+
+void ReportWindow::printReport(QPrinter& printer) const {
+    PrintReport(*rtb_->document(), rtb_->textCursor(), printer);
+}
