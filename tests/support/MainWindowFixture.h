@@ -1,0 +1,55 @@
+#pragma once
+
+#include <MainWindow.h>
+#include <Reading.h>
+#include <ScriptedRandom.h>
+#include <TwoRowTabWidget.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+#include <vector>
+
+// A main window over a reading whose random numbers the test scripts, with
+// lookups of the controls by the names the rest of the program uses.
+struct MainWindowFixture {
+    ScriptedRandom random;
+    geomancy::Reading reading{random};
+    MainWindow window{reading};
+
+    template <typename T = QWidget> T* find(const QString& name) const {
+        T* widget = window.findChild<T*>(name);
+        if (widget == nullptr)
+            qFatal("no control named %s", qPrintable(name));
+        return widget;
+    }
+    template <typename T = QWidget> T* find(const char* name, int index) const {
+        return find<T>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
+    }
+
+    QLabel* dot(int i) const { return find<QLabel>("picCircle", i); }
+    QLabel* cell(int i) const { return find<QLabel>("lblHouses", i); }
+    QLabel* houseLabel(int i) const { return find<QLabel>("Asc", i); }
+    TwoRowTabWidget* tabs() const { return find<TwoRowTabWidget>(QStringLiteral("SSTab1")); }
+    QPushButton* castButton() const { return find<QPushButton>(QStringLiteral("cmdProceed")); }
+    QPushButton* printButton() const { return find<QPushButton>(QStringLiteral("cmdPrint")); }
+
+    // Line values of the random castings, four per casting, head line first.
+    void script(const std::vector<int>& lines) { random.appendLines(lines); }
+
+    void press(int times = 1) {
+        for (int i = 0; i < times; ++i)
+            window.cmdProceed_Click();
+    }
+
+    std::vector<int> visibleDots() const {
+        std::vector<int> shown;
+        for (int i = 0; i < MainWindow::DotCount; ++i) {
+            if (!dot(i)->isHidden())
+                shown.push_back(i);
+        }
+        return shown;
+    }
+};
