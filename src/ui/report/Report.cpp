@@ -32,6 +32,8 @@ void Report::reset() {
 
 void Report::show() { ensureWindow()->exec(); }
 
+ReportWindow* Report::window() const { return window_.data(); }
+
 ReportWindow* Report::ensureWindow() {
     if (window_.isNull())
         window_ = new ReportWindow(document_, dialogParent_.data());

@@ -29,7 +29,7 @@ public:
     QTextDocument* document() const { return document_; }
 
     // The report window, or nullptr while none has been created.
-    ReportWindow* window() const { return window_; }
+    ReportWindow* window() const;
 
 private:
     ReportWindow* ensureWindow();
