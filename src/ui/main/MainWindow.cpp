@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AppInfo.h"
+#include "BorderedLabel.h"
 #include "ClickableLabel.h"
 #include "ClipboardGuard.h"
 #include "Fonts.h"
@@ -213,6 +214,7 @@ void MainWindow::createFigureFrame(QWidget* client) {
         auto* column = new QFrame(frame);
         column->setObjectName(indexed("dotColumn", static_cast<int>(c)));
         column->setFrameStyle(QFrame::Box | QFrame::Plain);
+        setTextColour(column, QGuiApplication::palette().color(QPalette::WindowText)); // not the caption's red
         setBackground(column, Qt::white);
         column->setGeometry(DotColumns[c].toPixels());
         columns[c] = column;
@@ -235,14 +237,19 @@ void MainWindow::createChart(QWidget* client) {
     // down to 2, the house labels, the centre, and the signs on top.
     const auto createCell = [&](int i) {
         const ChartHouse& house = ChartHouses[static_cast<std::size_t>(i)];
-        QLabel* cell = createLabel(QString(), indexed("lblHouses", i), fonts::verdana(8.25), Purple,
-                                   {house.cellLeft, house.cellTop, CellSize, CellSize}, chart);
-        cell->setFrameStyle(QFrame::Box | QFrame::Plain);
+        auto* cell = new BorderedLabel(chart);
+        cell->setObjectName(indexed("lblHouses", i));
+        cell->setGeometry(TwipRect{house.cellLeft, house.cellTop, CellSize, CellSize}.toPixels());
+        // The border keeps the window text colour; the names are purple.
+        QPalette palette = cell->palette();
+        palette.setColor(QPalette::Text, Purple);
+        cell->setPalette(palette);
+        cell->setForegroundRole(QPalette::Text);
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // Word wrap makes the label break at the cell text's CR LF like at a
         // plain LF, so the caption can hold the cell text exactly.
         cell->setWordWrap(true);
-        setBackground(cell, QGuiApplication::palette().color(QPalette::Window));
+        setBackground(cell, QGuiApplication::palette().color(QPalette::Base)); // the system window colour
         lblHouses_[static_cast<std::size_t>(i)] = cell;
     };
     const QFont houseFont = fonts::verdana(8.25, fonts::Bold | fonts::Italic);
@@ -292,12 +299,14 @@ void MainWindow::createTabs(QWidget* client) {
         auto* page = new QWidget;
         page->setObjectName(indexed("tabPage", k));
         ssTab1_->addTab(page, QString::fromLatin1(maintexts::TabCaptions[static_cast<std::size_t>(k)]));
+    }
 
-        // The frame's place is given from the top of the tab control; the
-        // page starts below the header rows.
+    // The frames' places are given from the top of the tab control; the
+    // pages start below the header rows, which are known once all tabs are in.
+    for (int k = 0; k < TabCount; ++k) {
         const TwipRect& at = k == 0 ? TabFrameFirst : TabFrame;
         QGroupBox* frame = createFrame(QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),
-                                       fonts::verdana(9, fonts::Bold), Red, at, page);
+                                       fonts::verdana(9, fonts::Bold), Red, at, ssTab1_->widget(k));
         frame->setObjectName(indexed("ss", k));
         frame->move(frame->pos() - QPoint(0, ssTab1_->pageOffset()));
         tabFigures_[static_cast<std::size_t>(k)] = buildFigurePanel(frame, QStringLiteral("Display_%1").arg(k));
