@@ -2,6 +2,7 @@
 // then the reset that clears the window for the next one.
 #include "MainWindow.h"
 
+#include "IgnoringErrors.h"
 #include "MainWindowTexts.h"
 #include "TwoRowTabWidget.h"
 
@@ -15,53 +16,44 @@ namespace {
 constexpr int LastCasting = 8;
 constexpr int ResetPress = LastCasting + 1;
 
-// Each step of a press runs on its own: a step that fails is dropped and the
-// press goes on with the next, so one bad control never stops a casting.
-template <typename Step> void attempt(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
 } // namespace
 
 void MainWindow::cmdProceed_Click() {
-    attempt([this] { reading_.setCastCount(static_cast<std::int16_t>(reading_.CastCount() + 1)); });
+    ignoringErrors([this] { reading_.setCastCount(static_cast<std::int16_t>(reading_.CastCount() + 1)); });
     const int k = reading_.CastCount();
     if (k >= 1 && k <= LastCasting) {
         castNext(k);
     } else if (k == ResetPress) {
-        attempt([this] {
+        ignoringErrors([this] {
             if (cmdProceed_->text() == maintexts::RefreshCaption)
                 resetReading();
         });
-        attempt([this] { ssTab1_->setCurrentIndex(0); });
+        ignoringErrors([this] { ssTab1_->setCurrentIndex(0); });
     }
 }
 
 void MainWindow::castNext(int k) {
-    attempt([this, k] { reading_.CastLines(k); });
+    ignoringErrors([this, k] { reading_.CastLines(k); });
     showDots(k);
     if (k == 1) {
         // The Ascendant always stands in house 1: its marker, no cell text.
-        attempt([this] { reading_.InterpretCasting(1); });
-        attempt([this] { asc_[0]->show(); });
+        ignoringErrors([this] { reading_.InterpretCasting(1); });
+        ignoringErrors([this] { asc_[0]->show(); });
     } else {
-        attempt([this, k] { placePlanet(k); });
-        attempt([this, k] { reading_.InterpretCasting(k); });
+        ignoringErrors([this, k] { placePlanet(k); });
+        ignoringErrors([this, k] { reading_.InterpretCasting(k); });
     }
     if (k == LastCasting) {
-        attempt([this] { cmdProceed_->setText(maintexts::RefreshCaption); });
-        attempt([this] { cmdPrint_->setEnabled(true); });
+        ignoringErrors([this] { cmdProceed_->setText(maintexts::RefreshCaption); });
+        ignoringErrors([this] { cmdPrint_->setEnabled(true); });
     }
-    attempt([this, k] { ssTab1_->setCurrentIndex(k - 1); });
+    ignoringErrors([this, k] { ssTab1_->setCurrentIndex(k - 1); });
 }
 
 void MainWindow::showDots(int k) {
     const int first = 4 * (k - 1);
     for (int slot = first; slot < first + 4; ++slot) {
-        attempt([this, slot] {
+        ignoringErrors([this, slot] {
             const int value = reading_.lineValues()[slot];
             QLabel* dot = picCircle_.at(static_cast<std::size_t>(slot));
             dot->setPixmap(imgCircle_.picture(value));
@@ -81,32 +73,32 @@ void MainWindow::placePlanet(int k) {
 }
 
 void MainWindow::resetReading() {
-    attempt([this] { currentFigure_.clear(); });
-    attempt([this] { cmdPrint_->setEnabled(false); });
-    attempt([this] {
+    ignoringErrors([this] { currentFigure_.clear(); });
+    ignoringErrors([this] { cmdPrint_->setEnabled(false); });
+    ignoringErrors([this] {
         for (const FigureControls& tab : tabFigures_)
             tab.clear();
     });
-    attempt([this] { reading_.reset(); }); // CastCount 0, no line values, empty cells
-    attempt([this] {
+    ignoringErrors([this] { reading_.reset(); }); // CastCount 0, no line values, empty cells
+    ignoringErrors([this] {
         for (QLabel* cell : lblHouses_)
             cell->clear();
     });
-    attempt([this] {
+    ignoringErrors([this] {
         for (QLabel* dot : picCircle_)
             dot->hide();
     });
-    attempt([this] { cmdProceed_->setText(maintexts::CastCaption); });
-    attempt([this] {
+    ignoringErrors([this] { cmdProceed_->setText(maintexts::CastCaption); });
+    ignoringErrors([this] {
         if (report_.reset)
             report_.reset();
     });
-    attempt([this] { bringHouseLabelsToFront(); });
-    attempt([this] { asc_[0]->hide(); });
+    ignoringErrors([this] { bringHouseLabelsToFront(); });
+    ignoringErrors([this] { asc_[0]->hide(); });
 }
 
 void MainWindow::cmdPrint_Click() {
-    attempt([this] {
+    ignoringErrors([this] {
         if (report_.show)
             report_.show();
     });

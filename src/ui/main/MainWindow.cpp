@@ -5,6 +5,7 @@
 #include "ClickableLabel.h"
 #include "ClipboardGuard.h"
 #include "Fonts.h"
+#include "IgnoringErrors.h"
 #include "MainWindowLayout.h"
 #include "MainWindowTexts.h"
 #include "TwoRowTabWidget.h"
@@ -27,14 +28,6 @@
 using namespace mainlayout;
 
 namespace {
-
-template <typename Step> void ignoringErrors(Step&& step) {
-    try {
-        step();
-    } catch (...) {
-        // A failing step of the load is skipped; the next one still runs.
-    }
-}
 
 void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
