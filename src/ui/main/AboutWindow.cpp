@@ -103,7 +103,7 @@ void AboutWindow::createControls() {
     setColour(rule, QPalette::Window, DarkGrey);
 }
 
-void AboutWindow::reject() { accept(); }
+void AboutWindow::reject() { cmdOK_->click(); }
 
 void AboutWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

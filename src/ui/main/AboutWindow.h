@@ -15,7 +15,7 @@ public:
     static void showModal(QWidget* parent);
 
 public slots:
-    // Esc and the close box end the window exactly as "&OK" does.
+    // Esc and the close box press "&OK", so every way out is the same.
     void reject() override;
 
 private:
