@@ -16,8 +16,8 @@ public:
 
     // Scripted mode for tests: ask() configures a real dialog, records its
     // options and range and answers with the next queued answer (Rejected
-    // when none is left) instead of showing it. An accepted answer may name
-    // a PDF file, as if the user had chosen to print to that file.
+    // when none is left) instead of showing it. An answer may name a PDF
+    // file, as if the user had chosen to print to that file.
     struct Shown {
         QAbstractPrintDialog::PrintDialogOptions options;
         QAbstractPrintDialog::PrintRange range;

@@ -8,5 +8,6 @@
 // success, otherwise the reason the file could not be written.
 QString WriteReportFile(const QString& path, const QByteArray& contents);
 
-// A name typed without an extension gets ".rtf".
+// A name typed without an extension gets ".rtf", unless it names a file
+// that already exists.
 QString WithRtfExtension(const QString& path);

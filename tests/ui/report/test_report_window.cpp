@@ -1,0 +1,647 @@
+#include "ReportTestSupport.h"
+
+#include <AppInfo.h>
+#include <MessageBox.h>
+#include <PrintReportDialog.h>
+#include <Report.h>
+#include <ReportWindow.h>
+#include <SaveReportDialog.h>
+#include <Twips.h>
+#include <WebPage.h>
+
+#include <ClickableLabel.h>
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <functional>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Catches the addresses the program hands to the browser.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+QString readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool writeFile(const QString& path, const QByteArray& contents) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+bool runningAsRoot() {
+#ifdef Q_OS_UNIX
+    return ::geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+// Makes a file or folder unwritable for as long as it lives. Root ignores
+// permission bits, so for root the immutable attribute is used, which root
+// cannot write through either.
+class ReadOnlyGuard {
+public:
+    explicit ReadOnlyGuard(const QString& path) : path_(path) {
+        if (runningAsRoot()) {
+            immutable_ = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path_}) == 0;
+            ok_ = immutable_;
+        } else {
+            original_ = QFile::permissions(path_);
+            ok_ = QFile::setPermissions(path_, original_ & ~(QFile::WriteOwner | QFile::WriteUser |
+                                                           QFile::WriteGroup | QFile::WriteOther));
+        }
+    }
+    ~ReadOnlyGuard() {
+        if (immutable_)
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path_});
+        else if (ok_)
+            QFile::setPermissions(path_, original_);
+    }
+    ReadOnlyGuard(const ReadOnlyGuard&) = delete;
+    ReadOnlyGuard& operator=(const ReadOnlyGuard&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    QString path_;
+    QFile::Permissions original_;
+    bool immutable_ = false;
+    bool ok_ = false;
+};
+
+// The printed text; ligatures the PDF's font uses ("fi") are spelt out.
+// Lets the process write no file beyond a few bytes while it lives: the
+// disk seems full to every write, whatever file it goes to.
+class FileSizeLimit {
+public:
+    FileSizeLimit() {
+#ifdef Q_OS_UNIX
+        std::signal(SIGXFSZ, SIG_IGN); // a failing write, not a dead process
+        ok_ = ::getrlimit(RLIMIT_FSIZE, &original_) == 0;
+        rlimit small = original_;
+        small.rlim_cur = 16;
+        ok_ = ok_ && ::setrlimit(RLIMIT_FSIZE, &small) == 0;
+#endif
+    }
+    ~FileSizeLimit() {
+#ifdef Q_OS_UNIX
+        if (ok_)
+            ::setrlimit(RLIMIT_FSIZE, &original_);
+#endif
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    bool ok_ = false;
+#ifdef Q_OS_UNIX
+    rlimit original_{};
+#endif
+};
+
+QString pdfText(const QString& path) {
+    return toolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
+        .normalized(QString::NormalizationForm_KC);
+}
+
+// Selects the text from the start of `from` to the end of `to` in the box.
+void selectBetween(QTextEdit* box, const QString& from, const QString& to) {
+    QTextCursor cursor = box->document()->find(from);
+    const QTextCursor end = box->document()->find(to);
+    cursor.setPosition(cursor.selectionStart());
+    cursor.setPosition(end.selectionEnd(), QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+}
+
+} // namespace
+
+class TestReportWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void controlsSitWhereTheLayoutSays_data();
+    void controlsSitWhereTheLayoutSays();
+    void windowIsAFixedWhiteDialogWithoutMinimiseOrMaximise();
+    void controlsCarryTheirTextsAndFonts();
+    void linkLabelsFitOnOneLine();
+    void tabOrderRunsReportPrintSave();
+    void linkLabelsOpenTheirPages_data();
+    void linkLabelsOpenTheirPages();
+
+    void appendWhileHiddenEmptiesTheClipboard();
+    void resetEmptiesTheClipboard();
+    void mouseOverTheReportEmptiesTheClipboard_data();
+    void mouseOverTheReportEmptiesTheClipboard();
+
+    void showIsModalAndClosingKeepsTheReport();
+    void reopeningAfterTheResetShowsTheNewReading();
+
+    void saveDialogIsConfigured();
+    void savingWritesTheWholeReportDespiteASelection();
+    void nameWithoutExtensionGetsRtf();
+    void cancelledSaveWritesNothingAndSaysNothing();
+    void unwritableTargetsReportAndKeepTheOldFile_data();
+    void unwritableTargetsReportAndKeepTheOldFile();
+    void saveDialogRefusesAMissingFolder();
+    void saveDialogAddsTheRtfSuffix();
+
+    void printDialogOffersTheSelection_data();
+    void printDialogOffersTheSelection();
+    void printingASelectionPrintsOnlyIt();
+    void printingWithoutASelectionPrintsTheWholeReport();
+    void cancelledPrintPrintsNothing();
+
+private:
+    ReportWindow* castAndOpenHidden(Report& report);
+
+    UrlRecorder urls_;
+};
+
+void TestReportWindow::initTestCase() {
+    MessageBox::setScripted(true);
+    SaveReportDialog::setScripted(true);
+    PrintReportDialog::setScripted(true);
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &urls_, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &urls_, "open");
+}
+
+void TestReportWindow::init() {
+    MessageBox::clear();
+    SaveReportDialog::clear();
+    PrintReportDialog::clear();
+    urls_.opened.clear();
+}
+
+void TestReportWindow::cleanupTestCase() {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+}
+
+ReportWindow* TestReportWindow::castAndOpenHidden(Report& report) {
+    castSampleReading(report.operations());
+    return report.window();
+}
+
+void TestReportWindow::controlsSitWhereTheLayoutSays_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twipRect");
+    QTest::newRow("forum link") << "Label14" << QRect(1747, 0, 4230, 195);
+    QTest::newRow("home page link") << "Label1" << QRect(1867, 180, 3990, 195);
+    QTest::newRow("report box") << "RTB" << QRect(30, 390, 7665, 6135);
+    QTest::newRow("save button") << "cmdSave" << QRect(5400, 6570, 1125, 345);
+    QTest::newRow("print button") << "cmdPrint" << QRect(6555, 6570, 1125, 345);
+    QTest::newRow("branding link") << "Label15" << QRect(30, 6960, 7665, 615);
+}
+
+void TestReportWindow::controlsSitWhereTheLayoutSays() {
+    QFETCH(QString, name);
+    QFETCH(QRect, twipRect);
+    Report report;
+    report.reset();
+    QWidget* control = report.window()->findChild<QWidget*>(name);
+    QVERIFY(control != nullptr);
+    QCOMPARE(control->geometry(), twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
+}
+
+void TestReportWindow::windowIsAFixedWhiteDialogWithoutMinimiseOrMaximise() {
+    Report report;
+    report.reset();
+    ReportWindow* window = report.window();
+    QCOMPARE(window->objectName(), QStringLiteral("frmSave"));
+    QCOMPARE(window->windowTitle(), WindowCaption);
+    QVERIFY(!window->windowIcon().isNull());
+    QCOMPARE(window->size(), twips::size(7725, 7575));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+void TestReportWindow::controlsCarryTheirTextsAndFonts() {
+    Report report;
+    report.reset();
+    ReportWindow* window = report.window();
+
+    auto* save = window->findChild<QPushButton*>(QStringLiteral("cmdSave"));
+    auto* print = window->findChild<QPushButton*>(QStringLiteral("cmdPrint"));
+    QVERIFY(save && print);
+    QCOMPARE(save->text(), QStringLiteral("&Save"));
+    QCOMPARE(save->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(print->text(), QStringLiteral("&Print"));
+    QCOMPARE(print->font().family(), QStringLiteral("Verdana"));
+    for (QPushButton* button : {save, print}) {
+        QCOMPARE(button->font().pointSizeF(), 8.25);
+        QVERIFY(button->font().bold());
+        QCOMPARE(button->palette().color(QPalette::Button), QColor(192, 192, 192));
+    }
+
+    QTextEdit* box = window->reportBox();
+    QCOMPARE(box->objectName(), QStringLiteral("RTB"));
+    QCOMPARE(box->font().family(), QStringLiteral("Verdana"));
+    QCOMPARE(box->font().pointSizeF(), 9.75);
+    QCOMPARE(box->document(), report.document());
+
+    auto* branding = window->findChild<ClickableLabel*>(QStringLiteral("Label15"));
+    QVERIFY(branding);
+    QCOMPARE(branding->text(), QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                              "money online. Get this software fully branded for your website. "
+                                              "Click here for more details."));
+    QVERIFY(branding->font().bold());
+    QVERIFY(branding->wordWrap());
+
+    auto* home = window->findChild<ClickableLabel*>(QStringLiteral("Label1"));
+    QVERIFY(home);
+    QVERIFY(home->text().contains(HomePageDisplayName()));
+    for (const char* name : {"Label14", "Label1", "Label15"}) {
+        auto* label = window->findChild<ClickableLabel*>(QLatin1String(name));
+        QVERIFY2(label, name);
+        QVERIFY(label->font().underline());
+        QCOMPARE(label->font().pointSizeF(), 8.25);
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(label->alignment(), Qt::AlignCenter);
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
+    }
+}
+
+void TestReportWindow::linkLabelsFitOnOneLine() {
+    Report report;
+    report.reset();
+    for (const char* name : {"Label14", "Label1"}) {
+        auto* label = report.window()->findChild<ClickableLabel*>(QLatin1String(name));
+        QVERIFY2(label, name);
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), name);
+    }
+}
+
+void TestReportWindow::tabOrderRunsReportPrintSave() {
+    Report report;
+    report.reset();
+    ReportWindow* window = report.window();
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->reportBox()->setFocus();
+    QCOMPARE(QApplication::focusWidget(), window->reportBox());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdPrint"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdSave"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window->reportBox());
+    window->close();
+}
+
+void TestReportWindow::linkLabelsOpenTheirPages_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QUrl>("page");
+    QTest::newRow("forum link") << "Label14" << WebPageAddress(WebPage::HomePage);
+    QTest::newRow("home page link") << "Label1" << WebPageAddress(WebPage::HomePage);
+    QTest::newRow("branding link") << "Label15" << WebPageAddress(WebPage::FullBrandingPage);
+}
+
+void TestReportWindow::linkLabelsOpenTheirPages() {
+    QFETCH(QString, name);
+    QFETCH(QUrl, page);
+    Report report;
+    report.reset();
+    report.window()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(report.window()));
+    auto* label = report.window()->findChild<ClickableLabel*>(name);
+    QVERIFY(label);
+    QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    QCOMPARE(urls_.opened, QList<QUrl>{page});
+    report.window()->close();
+}
+
+void TestReportWindow::appendWhileHiddenEmptiesTheClipboard() {
+    Report report;
+    report.reset();
+    for (int k = 1; k <= 3; ++k) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("copied"));
+        report.operations().append(k, k);
+        QVERIFY(!report.window()->isVisible());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+    }
+}
+
+void TestReportWindow::resetEmptiesTheClipboard() {
+    Report report;
+    report.operations().append(1, 0);
+    QGuiApplication::clipboard()->setText(QStringLiteral("copied"));
+    report.operations().reset();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+}
+
+void TestReportWindow::mouseOverTheReportEmptiesTheClipboard_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("move") << "move";
+    QTest::newRow("press") << "press";
+    QTest::newRow("release") << "release";
+    QTest::newRow("click") << "click";
+}
+
+void TestReportWindow::mouseOverTheReportEmptiesTheClipboard() {
+    QFETCH(QString, action);
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QWidget* area = window->reportBox()->viewport();
+    const QPoint where = area->rect().center();
+    QTest::mouseMove(area, where - QPoint(10, 10)); // start elsewhere in the box
+    QGuiApplication::clipboard()->setText(QStringLiteral("copied"));
+
+    if (action == QLatin1String("move"))
+        QTest::mouseMove(area, where);
+    else if (action == QLatin1String("press"))
+        QTest::mousePress(area, Qt::LeftButton, {}, where);
+    else if (action == QLatin1String("release"))
+        QTest::mouseRelease(area, Qt::LeftButton, {}, where);
+    else
+        QTest::mouseClick(area, Qt::LeftButton, {}, where);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+    window->close();
+}
+
+void TestReportWindow::showIsModalAndClosingKeepsTheReport() {
+    Report report;
+    const ReportOperations operations = report.operations();
+    castSampleReading(operations);
+    const QString reading = report.document()->toPlainText();
+
+    for (int opening = 1; opening <= 2; ++opening) {
+        bool visible = false, modal = false;
+        QString shown;
+        QTimer::singleShot(0, this, [&] {
+            ReportWindow* window = report.window();
+            visible = window->isVisible();
+            modal = window->isModal();
+            shown = window->reportBox()->toPlainText();
+            window->close();
+        });
+        operations.show();
+        QVERIFY(visible);
+        QVERIFY(modal);
+        QCOMPARE(shown, reading);
+        QVERIFY(!report.window()->isVisible());
+    }
+}
+
+void TestReportWindow::reopeningAfterTheResetShowsTheNewReading() {
+    Report report;
+    const ReportOperations operations = report.operations();
+    castSampleReading(operations);
+    QTimer::singleShot(0, this, [&] { report.window()->close(); });
+    operations.show();
+
+    operations.reset();
+    castSampleReading(operations, std::vector<int>(16, 1)); // VIA eight times
+    QString shown;
+    QTimer::singleShot(0, this, [&] {
+        shown = report.window()->reportBox()->toPlainText();
+        report.window()->close();
+    });
+    operations.show();
+    QVERIFY(shown.startsWith(QLatin1String("Geomantic Figure Name : Via - The Way\n")));
+    QVERIFY(!shown.contains(QLatin1String("Rubeus")));
+}
+
+void TestReportWindow::saveDialogIsConfigured() {
+    Report report;
+    castAndOpenHidden(report)->saveReport();
+    QCOMPARE(SaveReportDialog::shown().size(), 1);
+    const SaveReportDialog::Shown& dialog = SaveReportDialog::shown().first();
+    QCOMPARE(dialog.title, ApplicationTitle);
+    QCOMPARE(dialog.nameFilters, QStringList{QStringLiteral("Rich Text Format (*.rtf)")});
+    QCOMPARE(dialog.defaultSuffix, QStringLiteral("rtf"));
+    QCOMPARE(dialog.acceptMode, QFileDialog::AcceptSave);
+    QCOMPARE(dialog.fileMode, QFileDialog::AnyFile);
+    QVERIFY(!dialog.options.testFlag(QFileDialog::DontConfirmOverwrite));
+}
+
+void TestReportWindow::savingWritesTheWholeReportDespiteASelection() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reading.rtf"));
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    selectBetween(window->reportBox(), QStringLiteral("Keyword : Passion"), QStringLiteral("Tuesday"));
+    SaveReportDialog::setNextFileName(path);
+    window->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+
+    QVERIFY(MessageBox::shown().isEmpty());
+    const QString rtf = readFile(path);
+    QVERIFY(rtf.startsWith(QLatin1String("{\\rtf1")));
+    QStringList read = toolOutput(QStringLiteral("unrtf"), {QStringLiteral("--text"), path}).split('\n');
+    read = read.mid(read.indexOf(QStringLiteral("-----------------")) + 1);
+    QStringList expected = documentLines(*report.document());
+    for (QStringList* lines : {&read, &expected})
+        lines->replaceInStrings(QRegularExpression(QStringLiteral(" +")), QStringLiteral(" "));
+    QCOMPARE(read, expected);
+}
+
+void TestReportWindow::nameWithoutExtensionGetsRtf() {
+    QTemporaryDir dir;
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    SaveReportDialog::setNextFileName(dir.filePath(QStringLiteral("reading")));
+    window->saveReport();
+    QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("reading.rtf"))));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("reading"))));
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestReportWindow::cancelledSaveWritesNothingAndSaysNothing() {
+    QTemporaryDir dir;
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    QDir::setCurrent(dir.path()); // wherever a careless save might land
+    SaveReportDialog::setNextFileName(QString());
+    window->saveReport();
+    QCOMPARE(SaveReportDialog::shown().size(), 1);
+    QVERIFY(QDir(dir.path()).isEmpty());
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestReportWindow::unwritableTargetsReportAndKeepTheOldFile_data() {
+    QTest::addColumn<QString>("target");
+    QTest::newRow("full disk") << "full disk";
+    QTest::newRow("disk fills up over an existing file") << "disk fills up";
+    QTest::newRow("new file in a read-only folder") << "read-only folder, new file";
+    QTest::newRow("existing file in a read-only folder") << "read-only folder, existing file";
+    QTest::newRow("read-only file") << "read-only file";
+    QTest::newRow("folder that does not exist") << "missing folder";
+}
+
+void TestReportWindow::unwritableTargetsReportAndKeepTheOldFile() {
+    QFETCH(QString, target);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("reports"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString existing = folder + QStringLiteral("/old.rtf");
+    const QByteArray oldContents = "{\\rtf1 an earlier reading}";
+    QVERIFY(writeFile(existing, oldContents));
+
+    QString path;
+    std::unique_ptr<ReadOnlyGuard> readOnly;
+    if (target == QLatin1String("full disk")) {
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("this system has no /dev/full");
+        path = QStringLiteral("/dev/full");
+    } else if (target.startsWith(QLatin1String("read-only folder"))) {
+        readOnly = std::make_unique<ReadOnlyGuard>(folder);
+        path = target.endsWith(QLatin1String("new file")) ? folder + QStringLiteral("/new.rtf") : existing;
+    } else if (target == QLatin1String("disk fills up")) {
+        path = existing;
+    } else if (target == QLatin1String("read-only file")) {
+        readOnly = std::make_unique<ReadOnlyGuard>(existing);
+        path = existing;
+    } else {
+        path = dir.filePath(QStringLiteral("no such folder/reading.rtf"));
+    }
+    if (readOnly && !readOnly->ok())
+        QSKIP("cannot make the target read-only here (running as root without chattr support)");
+
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    SaveReportDialog::setNextFileName(path);
+    {
+        std::unique_ptr<FileSizeLimit> diskFull;
+        if (target == QLatin1String("disk fills up")) {
+            diskFull = std::make_unique<FileSizeLimit>();
+            if (!diskFull->ok())
+                QSKIP("cannot limit the size of written files here");
+        }
+        window->saveReport();
+    }
+
+    QCOMPARE(MessageBox::shown().size(), 1);
+    const MessageBox::Shown& box = MessageBox::shown().first();
+    QCOMPARE(box.title, ApplicationTitle);
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
+    const QString reason = box.text.section(QStringLiteral("\r\n\r\n"), 1);
+    QVERIFY2(!reason.trimmed().isEmpty(), qPrintable(box.text));
+
+    readOnly.reset();
+    QCOMPARE(readFile(existing).toUtf8(), oldContents);
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("old.rtf")});
+    if (target == QLatin1String("full disk"))
+        QVERIFY(!QFileInfo(path).isFile()); // still the device
+}
+
+void TestReportWindow::saveDialogRefusesAMissingFolder() {
+    QTemporaryDir dir;
+    SaveReportDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDirectory(dir.path());
+    dialog.selectFile(dir.filePath(QStringLiteral("no such folder/reading.rtf")));
+    static_cast<QDialog&>(dialog).accept(); // as the dialog's Save button does
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QVERIFY(MessageBox::shown().first().text.contains(QStringLiteral("no such folder")));
+}
+
+void TestReportWindow::saveDialogAddsTheRtfSuffix() {
+    QTemporaryDir dir;
+    SaveReportDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDirectory(dir.path());
+    dialog.selectFile(QStringLiteral("reading"));
+    QCOMPARE(dialog.selectedFiles(), QStringList{dir.filePath(QStringLiteral("reading.rtf"))});
+    static_cast<QDialog&>(dialog).accept(); // as the dialog's Save button does
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestReportWindow::printDialogOffersTheSelection_data() {
+    QTest::addColumn<bool>("select");
+    QTest::newRow("with a selection") << true;
+    QTest::newRow("without a selection") << false;
+}
+
+void TestReportWindow::printDialogOffersTheSelection() {
+    QFETCH(bool, select);
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    if (select)
+        selectBetween(window->reportBox(), QStringLiteral("Keyword"), QStringLiteral("Passion"));
+    window->printWithDialog();
+    QCOMPARE(PrintReportDialog::shown().size(), 1);
+    const PrintReportDialog::Shown& dialog = PrintReportDialog::shown().first();
+    QVERIFY(!dialog.options.testFlag(QAbstractPrintDialog::PrintPageRange));
+    QCOMPARE(dialog.options.testFlag(QAbstractPrintDialog::PrintSelection), select);
+    QCOMPARE(dialog.range, select ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
+}
+
+void TestReportWindow::printingASelectionPrintsOnlyIt() {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("selection.pdf"));
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    selectBetween(window->reportBox(), QStringLiteral("Keyword : Passion"), QStringLiteral("Element : Water"));
+    PrintReportDialog::setNextAnswer(QDialog::Accepted, pdf);
+    window->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+
+    const QString text = pdfText(pdf);
+    QVERIFY2(text.contains(QLatin1String("Keyword : Passion")), qPrintable(text));
+    QVERIFY(text.contains(QLatin1String("Associated Day : Tuesday")));
+    QVERIFY(text.contains(QLatin1String("Associated Element : Water")));
+    QVERIFY(!text.contains(QLatin1String("Geomantic Figure Name")));
+    QVERIFY(!text.contains(QLatin1String("Associated Quality")));
+    // The empty lines between the fields are printed too.
+    QVERIFY(QRegularExpression(QStringLiteral("Passion\\s*\\n\\s*\\n\\s*Associated Day")).match(text).hasMatch());
+}
+
+void TestReportWindow::printingWithoutASelectionPrintsTheWholeReport() {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    PrintReportDialog::setNextAnswer(QDialog::Accepted, pdf);
+    window->printWithDialog();
+
+    const QString text = pdfText(pdf);
+    QVERIFY2(text.startsWith(QLatin1String("Geomantic Figure Name : Rubeus - Red")), qPrintable(text.left(200)));
+    for (const char* heading : {"Sun Position", "Moon Position", "Venus Position", "Mercury Position",
+                                "Saturn Position", "Jupiter Position", "Mars Position"})
+        QCOMPARE(text.count(QLatin1String(heading)), 1);
+    QCOMPARE(text.count(QLatin1String("Significance : ")), 8);
+}
+
+void TestReportWindow::cancelledPrintPrintsNothing() {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("cancelled.pdf"));
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    PrintReportDialog::setNextAnswer(QDialog::Rejected, pdf);
+    window->printWithDialog();
+    QCOMPARE(PrintReportDialog::shown().size(), 1);
+    QVERIFY(!QFileInfo::exists(pdf));
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+QTEST_MAIN(TestReportWindow)
+#include "test_report_window.moc"
