@@ -1,14 +1,13 @@
-#include "MainWindow.h"
+#include <Program.h>
 
 #include <QApplication>
-#include <RandomSource.h>
-#include <Reading.h>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    geomancy::ClockSeededRandom random;
-    geomancy::Reading reading(random);
-    MainWindow window(reading);
-    window.show();
+    // The application name stays Qt's default, the executable's base name:
+    // the settings store and the single-instance lock are kept under it.
+    Program program;
+    if (!program.start())
+        return 0; // another copy runs; the user has been told
     return app.exec();
 }

@@ -1,33 +1,38 @@
-// A stand-in for the program's start, used by test_single_instance: it runs
-// the start-up's single-instance step against the lock directory given as
-// its argument, with scripted message boxes, and reports on stdout:
-//   "running"                 this copy holds the lock and waits to be killed
-//   "box: <text>" + "ended"   it was refused, told the user and ended
+// The program's start as a separate process, for test_single_instance: the
+// real composition, with the lock directory and the settings file given as
+// arguments and scripted message boxes. It reports on stdout:
+//   "running"                        its main window is up; it waits to be killed
+//   "box: <text>" ... "ended" <n>    it was refused, told the user and ended
+//                                    with n windows left
+#include <MainWindow.h>
 #include <MessageBox.h>
-#include <SingleInstance.h>
-#include <StartUp.h>
+#include <Program.h>
 
 #include <QApplication>
+#include <QSettings>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (app.arguments().size() != 2)
+    if (app.arguments().size() != 3)
         return 2;
     MessageBox::setScripted(true);
     QTextStream out(stdout);
 
-    SingleInstance instance(app.arguments().at(1));
-    StartUpSteps steps;
-    steps.anotherInstanceRuns = [&] { return instance.claim() == SingleInstance::Claim::HeldByAnother; };
-    steps.closeAllAndEnd = [&] {
+    Program::Services services;
+    services.lockDirectory = app.arguments().at(1);
+    const QString settingsFile = app.arguments().at(2);
+    services.settings = [settingsFile] { return std::make_unique<QSettings>(settingsFile, QSettings::IniFormat); };
+    bool ended = false;
+    services.end = [&] { ended = true; };
+
+    Program program(services);
+    if (!program.start()) {
         for (const MessageBox::Shown& box : MessageBox::shown())
             out << "box: " << box.text << '\n';
-        CloseAllAndEnd();
-        out << "ended" << Qt::endl;
-    };
-    if (!RunStartUp(steps))
+        out << (ended ? "ended " : "not ended ") << QApplication::topLevelWidgets().size() << Qt::endl;
         return 0;
-    out << (instance.isClaimed() ? "running" : "no lock") << Qt::endl;
+    }
+    out << (program.mainWindow() && program.mainWindow()->isVisible() ? "running" : "no window") << Qt::endl;
     return app.exec();
 }

@@ -24,7 +24,8 @@ struct Start {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         process->setProcessEnvironment(environment);
-        process->start(QStringLiteral(SINGLE_INSTANCE_PROBE), {lockDirectory});
+        process->start(QStringLiteral(SINGLE_INSTANCE_PROBE),
+                       {lockDirectory, lockDirectory + QStringLiteral("/settings.ini")});
     }
     ~Start() {
         if (process->state() != QProcess::NotRunning) {
@@ -77,7 +78,7 @@ void TestSingleInstance::secondStartIsRefusedAndTheFirstGoesOn() {
     QVERIFY(second.process->waitForFinished(10000));
     QCOMPARE(second.process->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.process->exitCode(), 0);
-    QCOMPARE(second.rest(), QStringLiteral("box: Application is already running\nended\n"));
+    QCOMPARE(second.rest(), QStringLiteral("box: Application is already running\nended 0\n"));
 
     QCOMPARE(first.process->state(), QProcess::Running);
     QVERIFY(first.process->readAll().isEmpty()); // the first copy was not disturbed
@@ -90,7 +91,7 @@ void TestSingleInstance::startAfterAKilledCopySucceeds() {
         killed.process->kill(); // SIGKILL: the lock file stays behind
         QVERIFY(killed.process->waitForFinished(10000));
     }
-    QVERIFY(!QDir(dir_->path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(!QDir(dir_->path()).entryList({QStringLiteral("*.lock")}, QDir::Files).isEmpty());
 
     Start next(dir_->path());
     QCOMPARE(next.firstWord(), QStringLiteral("running"));
@@ -100,7 +101,7 @@ void TestSingleInstance::anOldLockOfARunningCopyStillRefuses() {
     Start first(dir_->path());
     QCOMPARE(first.firstWord(), QStringLiteral("running"));
     // A copy that has run for a day: the lock's age alone must not free it.
-    const QStringList locks = QDir(dir_->path()).entryList(QDir::Files);
+    const QStringList locks = QDir(dir_->path()).entryList({QStringLiteral("*.lock")}, QDir::Files);
     QCOMPARE(locks.size(), 1);
     QFile lock(dir_->filePath(locks.first()));
     QVERIFY(lock.open(QIODevice::ReadWrite));
@@ -109,7 +110,7 @@ void TestSingleInstance::anOldLockOfARunningCopyStillRefuses() {
 
     Start second(dir_->path());
     QVERIFY(second.process->waitForFinished(10000));
-    QCOMPARE(second.rest(), QStringLiteral("box: Application is already running\nended\n"));
+    QCOMPARE(second.rest(), QStringLiteral("box: Application is already running\nended 0\n"));
     QCOMPARE(first.process->state(), QProcess::Running);
 }
 
