@@ -239,9 +239,8 @@ void MainWindow::createChart(QWidget* client) {
         cell->setPalette(palette);
         cell->setForegroundRole(QPalette::Text);
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // Word wrap makes the label break at the cell text's CR LF like at a
-        // plain LF, so the caption can hold the cell text exactly.
-        cell->setWordWrap(true);
+        // QLabel breaks at CR LF as at a plain LF, so the caption holds the
+        // cell text exactly, empty first line included.
         setBackground(cell, QGuiApplication::palette().color(QPalette::Base)); // the system window colour
         lblHouses_[static_cast<std::size_t>(i)] = cell;
     };

@@ -66,6 +66,7 @@ private slots:
     void readyStateClearsEveryValueControl();
     void menuEntries_data();
     void menuEntries();
+    void tabHeadersSelectTheirPage();
     void firstPressCastsTheAscendant();
     void eachPressAdvancesTheReading_data();
     void eachPressAdvancesTheReading();
@@ -160,6 +161,24 @@ void TestMainWindow::menuEntries() {
     QCOMPARE(action->text(), caption);
     QCOMPARE(action->isEnabled(), enabled);
     QVERIFY(f.window.menuBar()->actions().contains(action) || !action->associatedObjects().isEmpty());
+}
+
+void TestMainWindow::tabHeadersSelectTheirPage() {
+    MainWindowFixture f;
+    TwoRowTabWidget* tabs = f.tabs();
+    QSignalSpy changes(tabs, &TwoRowTabWidget::currentChanged);
+    QTest::mouseClick(tabs->tabHeader(6), Qt::LeftButton);
+    QCOMPARE(tabs->currentIndex(), 6);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(changes.first().first().toInt(), 6);
+    QVERIFY(tabs->widget(6)->isVisibleTo(tabs));
+    QVERIFY(!tabs->widget(0)->isVisibleTo(tabs));
+    QVERIFY(tabs->tabHeader(6)->isChecked());
+    QVERIFY(!tabs->tabHeader(0)->isChecked());
+    tabs->setCurrentIndex(6); // already selected: no signal
+    tabs->setCurrentIndex(8); // no such tab: ignored
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(tabs->currentIndex(), 6);
 }
 
 void TestMainWindow::firstPressCastsTheAscendant() {

@@ -45,6 +45,7 @@ private slots:
     void fontsAndColours();
     void linkLabelsLookLikeLinks_data();
     void linkLabelsLookLikeLinks();
+    void houseCellShowsEachPlanetOnItsOwnLine();
     void renderAfterAFullReading();
 };
 
@@ -273,6 +274,35 @@ void TestMainWindowLayout::linkLabelsLookLikeLinks() {
     QTest::mouseClick(label, Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(clicks.count(), 1);
+}
+
+void TestMainWindowLayout::houseCellShowsEachPlanetOnItsOwnLine() {
+    MainWindowFixture f;
+    f.script({1, 2, 1, 1, 2, 2, 1, 2, 1, 1, 1, 1, 2, 2, 2, 2});
+    f.press(4);
+    QLabel* cell = f.cell(11);
+    QCOMPARE(cell->text(), QStringLiteral("\r\nSun\r\nVenus"));
+
+    // Rows of the rendered cell that hold purple text, as runs of rows.
+    const QImage image = cell->grab().toImage();
+    QList<QPair<int, int>> lines;
+    for (int y = 0; y < image.height(); ++y) {
+        bool purple = false;
+        for (int x = 2; x < image.width() - 2 && !purple; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            purple = c.red() > 120 && c.blue() > 120 && c.green() < 100;
+        }
+        if (!purple)
+            continue;
+        if (!lines.isEmpty() && lines.last().second == y - 1)
+            lines.last().second = y;
+        else
+            lines.append({y, y});
+    }
+    // The cell text starts with a line break: the first line stays empty,
+    // and each planet gets a line of its own.
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines.first().first >= cell->fontMetrics().lineSpacing(), qPrintable(QString::number(lines.first().first)));
 }
 
 void TestMainWindowLayout::renderAfterAFullReading() {
