@@ -90,7 +90,7 @@ void ReportWindow::createButtons() {
 
 void ReportWindow::createLinks() {
     const QFont linkFont = fonts::verdana(8.25, fonts::Underline);
-    forumLink_ = ClickableLabel::createLink(tr("Visit the Web's most popular geomancy forum"), linkFont, this);
+    forumLink_ = ClickableLabel::createLink(tr("The Web's most popular geomancy forum"), linkFont, this);
     forumLink_->setObjectName(QStringLiteral("Label14"));
 
     homeLink_ = ClickableLabel::createLink(tr("Visit %1 now!").arg(HomePageDisplayName()), linkFont, this);

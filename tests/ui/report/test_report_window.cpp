@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -477,9 +478,11 @@ void TestReportWindow::cancelledSaveWritesNothingAndSaysNothing() {
     QTemporaryDir dir;
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
+    const QString previousFolder = QDir::currentPath();
     QDir::setCurrent(dir.path()); // wherever a careless save might land
     SaveReportDialog::setNextFileName(QString());
     window->saveReport();
+    QDir::setCurrent(previousFolder);
     QCOMPARE(SaveReportDialog::shown().size(), 1);
     QVERIFY(QDir(dir.path()).isEmpty());
     QVERIFY(MessageBox::shown().isEmpty());
