@@ -9,6 +9,7 @@
 TabHeaderButton::TabHeaderButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {
     setText(text);
     setCheckable(true);
+    setAutoExclusive(true); // screen readers then announce one choice among the tabs, not a check box
     setFocusPolicy(Qt::TabFocus);
 }
 
