@@ -122,6 +122,8 @@ void ReportWindow::placeControls() {
 
 void ReportWindow::showEvent(QShowEvent* event) {
     centreOnScreen();
+    // The entries were appended at the end; each opening starts at the top.
+    rtb_->moveCursor(QTextCursor::Start);
     QDialog::showEvent(event);
 }
 

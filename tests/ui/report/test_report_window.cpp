@@ -395,17 +395,21 @@ void TestReportWindow::showIsModalAndClosingKeepsTheReport() {
 
     for (int opening = 1; opening <= 2; ++opening) {
         bool visible = false, modal = false;
+        int cursorAt = -1;
         QString shown;
         QTimer::singleShot(0, this, [&] {
             ReportWindow* window = report.window();
             visible = window->isVisible();
             modal = window->isModal();
             shown = window->reportBox()->toPlainText();
+            cursorAt = window->reportBox()->textCursor().position();
+            window->reportBox()->moveCursor(QTextCursor::End);
             window->close();
         });
         operations.show();
         QVERIFY(visible);
         QVERIFY(modal);
+        QCOMPARE(cursorAt, 0); // read from the top, not from the last entry
         QCOMPARE(shown, reading);
         QVERIFY(!report.window()->isVisible());
     }
