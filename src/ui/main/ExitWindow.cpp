@@ -42,6 +42,9 @@ constexpr TwipPlace Places[] = {
 };
 
 const QColor Navy{0, 0, 128};
+
+// The plain face of text boxes and the check box.
+QFont BoxFont() { return fonts::msSansSerif(8.25); }
 const QColor CheckBlue{0, 0, 192};
 const QColor Yellow{255, 255, 0};
 
@@ -71,9 +74,9 @@ QGroupBox* createNavyFrame(const char* name, const QString& caption, QWidget* pa
 
 QLineEdit* createBox(const char* name, const QString& placeholder, QWidget* parent) {
     auto* box = named(new QLineEdit(placeholder, parent), name);
-    // The boxes hold the hint as their text; the fonts of the children of a
-    // frame must not follow the frame's bold caption.
-    box->setFont(QFont());
+    // The boxes hold the hint as their text. Their font is set outright so
+    // that it does not follow the frame's bold caption.
+    box->setFont(BoxFont());
     PlaceholderKeeper::install(box, placeholder);
     return box;
 }
@@ -140,10 +143,10 @@ void ExitWindow::createControls() {
     label2_->setWordWrap(true);
     label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    check1_ = named(new QCheckBox(QStringLiteral("Yes, take me to %1 now to see what is new in the discussions")
-                                      .arg(HomePageDisplayName()),
+    check1_ = named(new QCheckBox(QStringLiteral("Take me to %1 now to see what is new").arg(HomePageDisplayName()),
                                   this),
                     "Check1");
+    check1_->setFont(BoxFont());
     setColours(check1_, CheckBlue);
     check1_->setCursor(Qt::PointingHandCursor);
     connect(check1_, &QCheckBox::clicked, this, &ExitWindow::Check1_Click);
@@ -167,7 +170,7 @@ void ExitWindow::createReferralFrame() {
     connect(cmdSubmit_, &QPushButton::clicked, this, &ExitWindow::cmdSubmit_Click);
 
     txtMessage_ = named(new QPlainTextEdit(frame), "txtMessage");
-    txtMessage_->setFont(QFont());
+    txtMessage_->setFont(BoxFont());
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage_->setTabChangesFocus(true);
     SetBoxText(txtMessage_, referral::InitialMessage);

@@ -45,6 +45,7 @@ private slots:
     void secondInstanceIsToldAndEnds();
     void closeAllAndEndLeavesNoWindow();
     void closeAllAndEndRunsEachWindowsCloseHandling();
+    void theRealEndLeavesTheEventLoopWithStatusZero();
 };
 
 void TestStartUp::init() {
@@ -132,6 +133,16 @@ void TestStartUp::closeAllAndEndRunsEachWindowsCloseHandling() {
     CloseAllAndEnd([] {});
     QCOMPARE(hidden.closes, 1);
     QCOMPARE(shown.closes, 1);
+}
+
+void TestStartUp::theRealEndLeavesTheEventLoopWithStatusZero() {
+    QWidget window;
+    window.show();
+    QEventLoop loop;
+    QTimer::singleShot(0, &window, [] { CloseAllAndEnd(); });
+    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(7); }); // only if the end never comes
+    QCOMPARE(loop.exec(), 0);
+    QVERIFY(!window.isVisible());
 }
 
 QTEST_MAIN(TestStartUp)
