@@ -16,10 +16,13 @@ QString fileNameSafe(QString text) {
 
 QString userName() {
 #ifdef Q_OS_WIN
-    return qEnvironmentVariable("USERNAME");
+    const QString name = qEnvironmentVariable("USERNAME");
 #else
-    return qEnvironmentVariable("USER");
+    const QString name = qEnvironmentVariable("USER");
 #endif
+    // Without the variable (a service, a bare container) the home folder's
+    // name still tells users apart.
+    return name.isEmpty() ? QDir::home().dirName() : name;
 }
 
 } // namespace
