@@ -149,10 +149,10 @@ void DrawBall(QPainter& p, QPointF c, double r) {
     p.restore();
 
     // The specular highlight.
-    QRadialGradient spec(light, 0.34 * r);
-    spec.setColorAt(0.0, QColor(255, 250, 235, 220));
-    spec.setColorAt(1.0, QColor(255, 250, 235, 0));
-    p.setBrush(spec);
+    QRadialGradient highlight(light, 0.34 * r);
+    highlight.setColorAt(0.0, QColor(255, 250, 235, 220));
+    highlight.setColorAt(1.0, QColor(255, 250, 235, 0));
+    p.setBrush(highlight);
     p.drawEllipse(light, 0.34 * r, 0.34 * r);
 }
 
