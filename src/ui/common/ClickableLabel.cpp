@@ -2,7 +2,12 @@
 
 #include <QMouseEvent>
 
-ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(parent) {
+    // The program's captions are plain text: never let a "<" or "&" in one
+    // be read as markup, and keep runs of blanks as they are.
+    setTextFormat(Qt::PlainText);
+    setText(text);
+}
 
 void ClickableLabel::setLinkLook(bool link) {
     link_ = link;

@@ -16,9 +16,10 @@ inline const QString CurrentFigureCaption = QStringLiteral("Geomantic Interpreta
 inline const QString ChartCentreCaption = QStringLiteral("Quorvale");
 inline const QString AscendantMarkerCaption = QStringLiteral("Asc");
 
+// Unlike the About window's copy of this sentence, the label has no final full stop.
 inline const QString Label2Text = QStringLiteral(
     "Ririv Evazorarizad Azivoder associates the Geomantic Figures with the Western Astrology Natal "
-    "Chart. This calculates the position of the different planets in your chart based on geomancy.");
+    "Chart. This calculates the position of the different planets in your chart based on geomancy");
 
 // The label shows a single ampersand where the design text doubles it to
 // escape the mnemonic; a QLabel without a buddy shows text literally.

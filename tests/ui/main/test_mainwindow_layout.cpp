@@ -45,6 +45,8 @@ private slots:
     void fontsAndColours();
     void linkLabelsLookLikeLinks_data();
     void linkLabelsLookLikeLinks();
+    void labelTexts_data();
+    void labelTexts();
     void houseCellShowsEachPlanetOnItsOwnLine();
     void renderAfterAFullReading();
 };
@@ -274,6 +276,35 @@ void TestMainWindowLayout::linkLabelsLookLikeLinks() {
     QTest::mouseClick(label, Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(clicks.count(), 1);
+}
+
+void TestMainWindowLayout::labelTexts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("description, no final full stop")
+        << "Label2"
+        << "Ririv Evazorarizad Azivoder associates the Geomantic Figures with the Western Astrology "
+           "Natal Chart. This calculates the position of the different planets in your chart based "
+           "on geomancy";
+    QTest::newRow("co-brand, one ampersand shown, runs of blanks kept")
+        << "lblCobrand"
+        << "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+           "your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
+           "co-branding.";
+    QTest::newRow("full brand")
+        << "lblFullBrand"
+        << "Home Business Opportunity. Start your own Internet business and make money online. Get "
+           "this software fully branded for your website. Click here for more details.";
+}
+
+void TestMainWindowLayout::labelTexts() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    MainWindowFixture f;
+    auto* label = f.window.findChild<QLabel*>(name);
+    QVERIFY(label);
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
 }
 
 void TestMainWindowLayout::houseCellShowsEachPlanetOnItsOwnLine() {
