@@ -8,7 +8,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(
     g++ cmake ninja-build
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-liberation2
     unrtf poppler-utils
 )
 
