@@ -102,6 +102,11 @@ ExitWindow::ExitWindow(geomancy::RandomSource& random, QWidget* parent)
     } catch (...) {
         // The design-time message stays.
     }
+}
+
+void ExitWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Centred once the frame is known, so the whole window sits mid-screen.
     CentreOnScreen(this);
 }
 

@@ -33,7 +33,8 @@ inline const QString FullBrandText = QStringLiteral(
 
 // The top line names the maker's home page, e.g. "www.azivoder.example".
 inline QString label61Text(const QString& homePage) {
-    return QStringLiteral("Join the geomancy and astrology discussion board at %1").arg(homePage);
+    return QStringLiteral("The friendliest geomancy and astrology discussion board on the Web: visit %1")
+        .arg(homePage);
 }
 
 inline const std::array<const char*, 8> TabCaptions{"Ascendant", "Sun",     "Moon",    "Venus",

@@ -19,10 +19,11 @@
 namespace {
 
 std::unique_ptr<QSettings> userSettings() {
-    // Per user, under the executable's name (Qt's default application name);
-    // the registry on Windows, a .conf file elsewhere.
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QCoreApplication::applicationName());
+    // Per user, under the executable's name (Qt's default application name),
+    // given as both organisation and application so that no extra level
+    // appears: the registry on Windows, a .conf file elsewhere.
+    const QString name = QCoreApplication::applicationName();
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
 }
 
 } // namespace

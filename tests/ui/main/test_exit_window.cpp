@@ -103,6 +103,10 @@ void TestExitWindow::windowIsATopmostNonActivatingWindow() {
     QCOMPARE(f.window.size(), twips::size(11115, 4725));
     QCOMPARE(f.window.palette().color(QPalette::Window), QColor(Qt::white));
     QVERIFY(!f.window.windowIcon().isNull());
+
+    // Centred on its screen, frame included.
+    const QPoint offset = f.window.frameGeometry().center() - f.window.screen()->availableGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("off centre by %1, %2").arg(offset.x()).arg(offset.y())));
 }
 
 void TestExitWindow::controlsSitAtTheirPlaces_data() {
