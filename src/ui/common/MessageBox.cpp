@@ -33,8 +33,6 @@ MessageBox::Button MessageBox::error(QWidget* parent, const QString& text) {
 
 void MessageBox::setScripted(bool scripted) { script().scripted = scripted; }
 
-bool MessageBox::isScripted() { return script().scripted; }
-
 void MessageBox::setNextAnswer(Button answer) { script().answers.append(answer); }
 
 const QList<MessageBox::Shown>& MessageBox::shown() { return script().shown; }

@@ -25,7 +25,6 @@ public:
     // Scripted mode: boxes are recorded instead of shown and answered with
     // the queued answers, or with their last button (OK, No) when none is left.
     static void setScripted(bool scripted);
-    static bool isScripted();
     static void setNextAnswer(Button answer);
     static const QList<Shown>& shown();
     static void clear(); // forgets answers and the record
