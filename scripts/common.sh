@@ -42,3 +42,42 @@ configure_and_build() {
     cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$dir" --parallel "$(nproc)"
 }
+
+# verify_tests_are_current BUILD_DIR
+# Refuses to let CTest run executables that this configuration did not build:
+# a folder once configured with tests and later without them keeps its old
+# test list and binaries, and running those would report the old code as
+# passing. Every test program CTest would start must be an output of the
+# current build graph, and the graph must have nothing left to rebuild.
+verify_tests_are_current() {
+    local dir="$1"
+    local count=0 stale=0 line program relative
+    if ! grep -q '^AZIVODER_BUILD_TESTS:BOOL=ON$' "$dir/CMakeCache.txt"; then
+        echo "error: $dir is not configured with its tests" >&2
+        exit 1
+    fi
+    while IFS= read -r line; do
+        program="${line#*Test command: }"
+        program="${program%% *}"
+        count=$((count + 1))
+        case "$program" in
+        "$dir"/*) ;;
+        *) continue ;; # a tool such as cmake itself, not something we build
+        esac
+        relative="${program#"$dir"/}"
+        if ! ninja -C "$dir" -t query "$relative" >/dev/null 2>&1; then
+            echo "error: $program is not built by the current configuration" >&2
+            stale=$((stale + 1))
+        fi
+    done < <(ctest --test-dir "$dir" -N -V | grep 'Test command: ')
+    if [ "$count" -eq 0 ]; then
+        echo "error: CTest finds no tests in $dir" >&2
+        exit 1
+    fi
+    if ! ninja -C "$dir" -n | grep -q 'no work to do'; then
+        echo "error: $dir still has targets to rebuild" >&2
+        stale=$((stale + 1))
+    fi
+    [ "$stale" -eq 0 ] || exit 1
+    echo "All $count tests in $dir come from the current build."
+}
