@@ -1,4 +1,4 @@
-#include <Program.h>
+#include "program/Program.h"
 
 #include <QApplication>
 

@@ -10,7 +10,7 @@ install_missing_packages
 echo "== Build and test"
 configure_and_build "$ROOT/build/test" -DAZIVODER_BUILD_TESTS=ON -DAZIVODER_SANITIZE=OFF
 verify_tests_are_current "$ROOT/build/test"
-ctest --test-dir "$ROOT/build/test" --output-on-failure --parallel "$(nproc)"
+ctest --test-dir "$ROOT/build/test" --label-exclude benchmark --output-on-failure --parallel "$(nproc)"
 
 echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 configure_and_build "$ROOT/build/asan" -DAZIVODER_BUILD_TESTS=ON -DAZIVODER_SANITIZE=ON \
@@ -19,4 +19,4 @@ verify_tests_are_current "$ROOT/build/asan"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-ctest --test-dir "$ROOT/build/asan" --output-on-failure --parallel "$(nproc)"
+ctest --test-dir "$ROOT/build/asan" --label-exclude benchmark --output-on-failure --parallel "$(nproc)"

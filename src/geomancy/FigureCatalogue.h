@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GeomanticFigure.h"
+#include "geomancy/GeomanticFigure.h"
 
 #include <array>
 #include <optional>

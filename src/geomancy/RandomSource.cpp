@@ -1,4 +1,4 @@
-#include "RandomSource.h"
+#include "geomancy/RandomSource.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,6 +1,6 @@
-#include "Reading.h"
+#include "geomancy/Reading.h"
 
-#include "FigureCatalogue.h"
+#include "geomancy/FigureCatalogue.h"
 
 #include <cmath>
 #include <stdexcept>

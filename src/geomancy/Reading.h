@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GeomanticFigure.h"
-#include "RandomSource.h"
+#include "geomancy/GeomanticFigure.h"
+#include "geomancy/RandomSource.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include <FigureCatalogue.h>
+#include "geomancy/FigureCatalogue.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include <FigureCatalogue.h>
-#include <RandomSource.h>
-#include <Reading.h>
-#include <ScriptedRandom.h>
+#include "geomancy/FigureCatalogue.h"
+#include "geomancy/RandomSource.h"
+#include "geomancy/Reading.h"
+#include "support/ScriptedRandom.h"
 
 #include <QtTest>
 

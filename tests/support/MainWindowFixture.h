@@ -1,9 +1,10 @@
 #pragma once
 
-#include <MainWindow.h>
-#include <Reading.h>
-#include <ScriptedRandom.h>
-#include <TwoRowTabWidget.h>
+#include "ui/mainwindow/MainWindow.h"
+#include "support/Controls.h"
+#include "geomancy/Reading.h"
+#include "support/ScriptedRandom.h"
+#include "ui/widgets/TwoRowTabWidget.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,13 +21,10 @@ struct MainWindowFixture {
     MainWindow window{reading};
 
     template <typename T = QWidget> T* find(const QString& name) const {
-        T* widget = window.findChild<T*>(name);
-        if (widget == nullptr)
-            qFatal("no control named %s", qPrintable(name));
-        return widget;
+        return findControl<T>(&window, name);
     }
     template <typename T = QWidget> T* find(const char* name, int index) const {
-        return find<T>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
+        return findControl<T>(&window, name, index);
     }
 
     QLabel* dot(int i) const { return find<QLabel>("picCircle", i); }

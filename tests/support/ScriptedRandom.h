@@ -1,6 +1,6 @@
 #pragma once
 
-#include <RandomSource.h>
+#include "geomancy/RandomSource.h"
 
 #include <cstddef>
 #include <stdexcept>

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDesktopServices>
 #include <QList>
 #include <QObject>
 #include <QUrl>
@@ -10,14 +9,8 @@
 class UrlCatcher : public QObject {
     Q_OBJECT
 public:
-    UrlCatcher() {
-        for (const char* scheme : {"http", "https"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
-    }
-    ~UrlCatcher() override {
-        for (const char* scheme : {"http", "https"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
+    UrlCatcher();
+    ~UrlCatcher() override;
 
     const QList<QUrl>& opened() const { return opened_; }
     QUrl last() const { return opened_.isEmpty() ? QUrl() : opened_.last(); }

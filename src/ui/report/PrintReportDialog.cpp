@@ -1,4 +1,4 @@
-#include "PrintReportDialog.h"
+#include "ui/report/PrintReportDialog.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

@@ -1,7 +1,7 @@
-#include "Report.h"
+#include "ui/report/Report.h"
 
-#include "ReportComposer.h"
-#include "ReportWindow.h"
+#include "ui/report/ReportComposer.h"
+#include "ui/report/ReportWindow.h"
 
 #include <QTextDocument>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <ReportOperations.h>
+#include "ui/report/ReportOperations.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,7 +1,7 @@
-#include "ReportComposer.h"
+#include "ui/report/ReportComposer.h"
 
-#include <FigureCatalogue.h>
-#include <Fonts.h>
+#include "geomancy/FigureCatalogue.h"
+#include "ui/widgets/Fonts.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

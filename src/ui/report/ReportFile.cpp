@@ -1,4 +1,4 @@
-#include "ReportFile.h"
+#include "ui/report/ReportFile.h"
 
 #include <QFile>
 #include <QFileInfo>

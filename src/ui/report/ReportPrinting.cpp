@@ -1,4 +1,4 @@
-#include "ReportPrinting.h"
+#include "ui/report/ReportPrinting.h"
 
 #include <QPrinter>
 #include <QTextCursor>

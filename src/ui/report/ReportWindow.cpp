@@ -1,20 +1,20 @@
-#include "ReportWindow.h"
+#include "ui/report/ReportWindow.h"
 
-#include "PrintReportDialog.h"
-#include "ReportComposer.h"
-#include "ReportFile.h"
-#include "ReportPrinting.h"
-#include "ReportWindowLayout.h"
-#include "RtfWriter.h"
-#include "SaveReportDialog.h"
+#include "ui/report/PrintReportDialog.h"
+#include "ui/report/ReportComposer.h"
+#include "ui/report/ReportFile.h"
+#include "ui/report/ReportPrinting.h"
+#include "ui/report/ReportWindowLayout.h"
+#include "ui/report/RtfWriter.h"
+#include "ui/report/SaveReportDialog.h"
 
-#include <AppInfo.h>
-#include <ClickableLabel.h>
-#include <ClipboardGuard.h>
-#include <Fonts.h>
-#include <MessageBox.h>
-#include <Twips.h>
-#include <WebPage.h>
+#include "ui/widgets/AppInfo.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/ClipboardGuard.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Twips.h"
+#include "web/WebPage.h"
 
 #include <QDir>
 #include <QPrinter>

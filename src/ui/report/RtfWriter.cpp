@@ -1,4 +1,4 @@
-#include "RtfWriter.h"
+#include "ui/report/RtfWriter.h"
 
 #include <QColor>
 #include <QList>

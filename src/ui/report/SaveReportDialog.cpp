@@ -1,7 +1,7 @@
-#include "SaveReportDialog.h"
+#include "ui/report/SaveReportDialog.h"
 
-#include <AppInfo.h>
-#include <MessageBox.h>
+#include "ui/widgets/AppInfo.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,15 +1,15 @@
-#include "ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 
-#include <AppInfo.h>
-#include <MessageBox.h>
-#include <PrintReportDialog.h>
-#include <Report.h>
-#include <ReportWindow.h>
-#include <SaveReportDialog.h>
-#include <Twips.h>
-#include <WebPage.h>
+#include "ui/widgets/AppInfo.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/report/PrintReportDialog.h"
+#include "ui/report/Report.h"
+#include "ui/report/ReportWindow.h"
+#include "ui/report/SaveReportDialog.h"
+#include "ui/widgets/Twips.h"
+#include "web/WebPage.h"
 
-#include <ClickableLabel.h>
+#include "ui/widgets/ClickableLabel.h"
 
 #include <QClipboard>
 #include <QDesktopServices>

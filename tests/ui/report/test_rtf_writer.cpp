@@ -1,8 +1,8 @@
-#include "ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 
-#include <Report.h>
-#include <ReportComposer.h>
-#include <RtfWriter.h>
+#include "ui/report/Report.h"
+#include "ui/report/ReportComposer.h"
+#include "ui/report/RtfWriter.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

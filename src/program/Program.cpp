@@ -1,0 +1,129 @@
+#include "program/Program.h"
+
+#include "ui/mainwindow/AboutWindow.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "program/CoBrand.h"
+#include "ui/exit/ExitWindow.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "program/SingleInstance.h"
+#include "program/UpdateReminder.h"
+
+#include "geomancy/RandomSource.h"
+#include "geomancy/Reading.h"
+#include "ui/report/Report.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QSettings>
+
+namespace {
+
+std::unique_ptr<QSettings> userSettings() {
+    // Per user, under the executable's name (Qt's default application name),
+    // given as both organisation and application so that no extra level
+    // appears: the registry on Windows, a .conf file elsewhere.
+    const QString name = QCoreApplication::applicationName();
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
+}
+
+} // namespace
+
+Program::Program() : Program(Services()) {}
+
+Program::Program(Services services) : services_(std::move(services)) {
+    if (!services_.random) {
+        ownRandom_ = std::make_unique<geomancy::ClockSeededRandom>();
+        services_.random = ownRandom_.get();
+    }
+    random_ = services_.random;
+    if (!services_.settings)
+        services_.settings = userSettings;
+    if (!services_.today)
+        services_.today = [] { return QDate::currentDate(); };
+    if (services_.lockDirectory.isEmpty())
+        services_.lockDirectory = SingleInstance::DefaultDirectory();
+    if (!services_.end)
+        services_.end = EndProcessNow;
+    reading_ = std::make_unique<geomancy::Reading>(*random_);
+}
+
+Program::~Program() {
+    // The windows call into the report and the reading: they go first.
+    ending_ = true;
+    delete exitWindow_.data();
+    delete mainWindow_.data();
+    report_.reset();
+}
+
+MainWindow* Program::mainWindow() const { return mainWindow_.data(); }
+
+ExitWindow* Program::exitWindow() const { return exitWindow_.data(); }
+
+bool Program::start() {
+    // The program ends when the exit window is closed, not when the last
+    // window happens to disappear (between the main window and the exit
+    // window, or before the first window of a refused start).
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    return RunStartUp(startUpSteps());
+}
+
+StartUpSteps Program::startUpSteps() {
+    StartUpSteps steps;
+    steps.anotherInstanceRuns = [this] { return anotherInstanceRuns(); };
+    steps.seedRandom = [this] { random_->seedFromClock(); };
+    steps.updateReminder = [this] { updateReminder(); };
+    steps.showMainWindow = [this] { showMainWindow(); };
+    steps.coBrandRandomize = [this] { coBrandRandomize(); };
+    steps.closeAllAndEnd = [this] { CloseAllAndEnd(); };
+    return steps;
+}
+
+bool Program::anotherInstanceRuns() {
+    instance_ = std::make_unique<SingleInstance>(services_.lockDirectory);
+    return instance_->claim() == SingleInstance::Claim::HeldByAnother;
+}
+
+void Program::updateReminder() {
+    const std::unique_ptr<QSettings> settings = services_.settings();
+    UpdateReminder(*settings, services_.today());
+}
+
+void Program::showMainWindow() {
+    mainWindow_ = new MainWindow(*reading_);
+    // Owned by the main window, the report window stays out of the task bar;
+    // it goes when the main window goes.
+    report_ = std::make_unique<Report>(mainWindow_);
+    mainWindow_->setReportOperations(report_->operations());
+    connect(mainWindow_, &MainWindow::aboutRequested, this, &Program::showAbout);
+    connect(mainWindow_, &MainWindow::closed, this, &Program::mainWindowClosed);
+    mainWindow_->show();
+}
+
+void Program::coBrandRandomize() {
+    if (mainWindow_)
+        CoBrand_Randomize(*random_, mainWindow_->cobrandLabel(), mainWindow_->fullBrandLabel());
+}
+
+void Program::showAbout() { AboutWindow::showModal(mainWindow_); }
+
+void Program::mainWindowClosed() {
+    if (ending_ || exitWindow_)
+        return; // the main window is being closed on the way out
+    try {
+        exitWindow_ = new ExitWindow(*random_);
+        connect(exitWindow_, &ExitWindow::closed, this, &Program::CloseAllAndEnd);
+        exitWindow_->show();
+    } catch (...) {
+        CloseAllAndEnd();
+        return;
+    }
+    // The main window goes once its closing is over.
+    mainWindow_->deleteLater();
+}
+
+void Program::CloseAllAndEnd() {
+    if (ending_)
+        return;
+    ending_ = true;
+    ::CloseAllAndEnd(services_.end);
+}

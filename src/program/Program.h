@@ -1,0 +1,74 @@
+#pragma once
+
+#include "program/StartUp.h"
+
+#include <QDate>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class ExitWindow;
+class MainWindow;
+class QSettings;
+class Report;
+class SingleInstance;
+
+namespace geomancy {
+class RandomSource;
+class Reading;
+} // namespace geomancy
+
+// The whole program from start to end: it makes the reading, the main
+// window and the report, connects them, and carries out the start-up and
+// the shut-down around them.
+class Program : public QObject {
+    Q_OBJECT
+public:
+    // Everything the program reaches outside itself, replaceable for tests.
+    // An empty member means the real thing.
+    struct Services {
+        geomancy::RandomSource* random = nullptr;              // a clock-seeded source
+        std::function<std::unique_ptr<QSettings>()> settings;  // the user's store under the program's name
+        std::function<QDate()> today;                          // the system date
+        QString lockDirectory;                                 // the user's runtime directory
+        EndProcess end;                                        // leave the event loop with status 0
+    };
+
+    Program();
+    explicit Program(Services services);
+    ~Program() override;
+
+    // The start-up. False when another copy runs: the user has been told and
+    // the program is ending; main() then returns without an event loop.
+    bool start();
+
+    // Closes every window, the hidden report window included, and ends.
+    void CloseAllAndEnd();
+
+    MainWindow* mainWindow() const;
+    ExitWindow* exitWindow() const;
+    Report* report() const { return report_.get(); }
+    geomancy::Reading& reading() { return *reading_; }
+
+private:
+    StartUpSteps startUpSteps();
+    bool anotherInstanceRuns();
+    void updateReminder();
+    void showMainWindow();
+    void coBrandRandomize();
+    void mainWindowClosed();
+    void showAbout();
+
+    Services services_;
+    std::unique_ptr<geomancy::RandomSource> ownRandom_;
+    geomancy::RandomSource* random_ = nullptr;
+    std::unique_ptr<geomancy::Reading> reading_;
+    std::unique_ptr<SingleInstance> instance_;
+    QPointer<MainWindow> mainWindow_;
+    std::unique_ptr<Report> report_;
+    QPointer<ExitWindow> exitWindow_;
+    bool ending_ = false;
+};

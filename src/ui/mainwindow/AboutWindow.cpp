@@ -1,0 +1,116 @@
+#include "ui/mainwindow/AboutWindow.h"
+
+#include "ui/widgets/AppInfo.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/Twips.h"
+#include "web/WebPage.h"
+#include "ui/widgets/WindowPlaces.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int ClientWidth = 6825;
+constexpr int ClientHeight = 3870;
+
+// The rule runs from x -60 to 6840 at y 3240, one pixel high.
+constexpr TwipPlace Places[] = {
+    {"Picture1", 120, 120, 480, 480},   {"Label2", 840, 240, 3435, 240},
+    {"Label1", 360, 840, 6375, 795},    {"lblHomePage", 2040, 1800, 4650, 195},
+    {"Label3", 360, 2280, 6255, 615},   {"lblCoBrand", 4080, 2880, 2670, 195},
+    {"Line1", -60, 3240, 6900, 15},     {"cmdOK", 5400, 3360, 1260, 345},
+};
+
+const QColor DarkRed{128, 0, 0};
+const QColor DarkGrey{64, 64, 64};
+const QColor LightGrey{192, 192, 192};
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QLabel* createLabel(const char* name, const QString& text, const QFont& font, const QColor& colour,
+                    QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    setColour(label, QPalette::WindowText, colour);
+    return label;
+}
+
+ClickableLabel* createLink(const char* name, const QString& text, WebPage page, QWidget* parent) {
+    auto* link = ClickableLabel::createLink(text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), parent);
+    link->setObjectName(QString::fromLatin1(name));
+    setColour(link, QPalette::WindowText, DarkRed);
+    QObject::connect(link, &ClickableLabel::clicked, link, [page] { OpenWebPage(page); });
+    return link;
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(WindowCaption);
+    setWindowIcon(AppIcon());
+    setModal(true);
+    setAutoFillBackground(true);
+    setColour(this, QPalette::Window, Qt::white);
+    setFixedSize(twips::size(ClientWidth, ClientHeight));
+    createControls();
+    PlaceControls(this, Places);
+}
+
+void AboutWindow::createControls() {
+    // cmdOK comes first so that it is first in the tab order.
+    cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setFont(fonts::verdana(8.25, fonts::Bold));
+    setColour(cmdOK_, QPalette::Button, LightGrey);
+    cmdOK_->setDefault(true);
+    cmdOK_->setFocus();
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setPixmap(AppIcon().pixmap(32, 32));
+
+    createLabel("Label2", WindowCaption, fonts::verdana(9.75, fonts::Bold), DarkRed, this);
+    createLabel("Label1",
+                QStringLiteral("Ririv Evazorarizad Azivoder associates the Geomantic Figures with the Western "
+                               "Astrology Natal Chart. This calculates the position of the different planets in "
+                               "your chart based on geomancy."),
+                fonts::verdana(8.25), DarkGrey, this)
+        ->setWordWrap(true);
+    createLink("lblHomePage", QStringLiteral("Click here to visit ") + HomePageDisplayName(), WebPage::HomePage,
+               this);
+    createLabel("Label3",
+                QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                               "online. Get this software fully branded for your website."),
+                fonts::verdana(8.25, fonts::Bold), DarkGrey, this)
+        ->setWordWrap(true);
+    createLink("lblCoBrand", QStringLiteral("Click here for more details."), WebPage::FullBrandingPage, this);
+
+    auto* rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("Line1"));
+    rule->setFrameShape(QFrame::NoFrame);
+    rule->setAutoFillBackground(true);
+    setColour(rule, QPalette::Window, DarkGrey);
+}
+
+void AboutWindow::reject() { cmdOK_->click(); }
+
+void AboutWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnScreen(this);
+}
+
+void AboutWindow::showModal(QWidget* parent) {
+    AboutWindow window(parent);
+    window.exec();
+}

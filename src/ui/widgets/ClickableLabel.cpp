@@ -1,0 +1,43 @@
+#include "ui/widgets/ClickableLabel.h"
+
+#include <QMouseEvent>
+
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(parent) {
+    // The program's captions are plain text: never let a "<" or "&" in one
+    // be read as markup, and keep runs of blanks as they are.
+    setTextFormat(Qt::PlainText);
+    setText(text);
+}
+
+void ClickableLabel::setLinkLook(bool link) {
+    link_ = link;
+    QFont f = font();
+    f.setUnderline(link);
+    setFont(f);
+    if (link)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+}
+
+ClickableLabel* ClickableLabel::createLink(const QString& text, const QFont& font, QWidget* parent) {
+    auto* label = new ClickableLabel(text, parent);
+    label->setFont(font);
+    label->setLinkLook(true);
+    return label;
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    // A click is a press and release over the label, as with a button.
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}

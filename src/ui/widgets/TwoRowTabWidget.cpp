@@ -1,0 +1,106 @@
+#include "ui/widgets/TwoRowTabWidget.h"
+
+#include <QButtonGroup>
+#include <QPainter>
+#include <QStackedWidget>
+#include <QStyleOptionTab>
+#include <QStyleOptionTabWidgetFrame>
+
+TabHeaderButton::TabHeaderButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {
+    setText(text);
+    setCheckable(true);
+    setAutoExclusive(true); // screen readers then announce one choice among the tabs, not a check box
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QSize TabHeaderButton::sizeHint() const {
+    return fontMetrics().size(Qt::TextShowMnemonic, text()) + QSize(16, 8);
+}
+
+void TabHeaderButton::paintEvent(QPaintEvent*) {
+    QStyleOptionTab option;
+    option.initFrom(this);
+    option.text = text();
+    option.shape = QTabBar::RoundedNorth;
+    option.position = QStyleOptionTab::Middle;
+    if (isChecked())
+        option.state |= QStyle::State_Selected;
+    if (isDown())
+        option.state |= QStyle::State_Sunken;
+    QPainter painter(this);
+    style()->drawControl(QStyle::CE_TabBarTab, &option, &painter, this);
+}
+
+TwoRowTabWidget::TwoRowTabWidget(int tabsPerRow, int headerRowHeight, QWidget* parent)
+    : QWidget(parent), tabsPerRow_(tabsPerRow > 0 ? tabsPerRow : 1), headerRowHeight_(headerRowHeight),
+      group_(new QButtonGroup(this)), pages_(new QStackedWidget(this)) {
+    group_->setExclusive(true);
+    connect(group_, &QButtonGroup::idClicked, this, &TwoRowTabWidget::setCurrentIndex);
+}
+
+int TwoRowTabWidget::addTab(QWidget* page, const QString& text) {
+    const int index = headers_.size();
+    auto* header = new TabHeaderButton(text, this);
+    header->setObjectName(QStringLiteral("tabHeader_%1").arg(index));
+    group_->addButton(header, index);
+    headers_.append(header);
+    pages_->addWidget(page);
+    if (current_ < 0)
+        setCurrentIndex(index);
+    placeHeaders();
+    return index;
+}
+
+QString TwoRowTabWidget::tabText(int index) const {
+    TabHeaderButton* header = tabHeader(index);
+    return header != nullptr ? header->text() : QString();
+}
+
+QWidget* TwoRowTabWidget::widget(int index) const { return pages_->widget(index); }
+
+TabHeaderButton* TwoRowTabWidget::tabHeader(int index) const {
+    return index >= 0 && index < headers_.size() ? headers_[index] : nullptr;
+}
+
+int TwoRowTabWidget::rowCount() const { return (headers_.size() + tabsPerRow_ - 1) / tabsPerRow_; }
+
+int TwoRowTabWidget::pageOffset() const { return rowCount() * headerRowHeight_; }
+
+void TwoRowTabWidget::setCurrentIndex(int index) {
+    if (index < 0 || index >= headers_.size() || index == current_)
+        return;
+    current_ = index;
+    headers_[index]->setChecked(true);
+    pages_->setCurrentIndex(index);
+    emit currentChanged(index);
+}
+
+void TwoRowTabWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeHeaders();
+}
+
+void TwoRowTabWidget::placeHeaders() {
+    // Headers share each row's width evenly; the last one takes the rest so
+    // the row ends flush with the page's right edge.
+    const int headerWidth = width() / tabsPerRow_;
+    for (int i = 0; i < headers_.size(); ++i) {
+        const int column = i % tabsPerRow_;
+        const int left = column * headerWidth;
+        const int w = column == tabsPerRow_ - 1 ? width() - left : headerWidth;
+        headers_[i]->setGeometry(left, (i / tabsPerRow_) * headerRowHeight_, w, headerRowHeight_);
+    }
+    pages_->setGeometry(0, pageOffset(), width(), height() - pageOffset());
+}
+
+void TwoRowTabWidget::paintEvent(QPaintEvent*) {
+    // The page frame is drawn here rather than by the stacked widget so that
+    // the pages' coordinates start exactly at pageOffset().
+    QStyleOptionTabWidgetFrame option;
+    option.initFrom(this);
+    option.rect = QRect(0, pageOffset(), width(), height() - pageOffset());
+    option.shape = QTabBar::RoundedNorth;
+    option.lineWidth = 1;
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+}

@@ -1,0 +1,38 @@
+// The program's start as a separate process, for test_single_instance: the
+// real composition, with the lock directory and the settings file given as
+// arguments and scripted message boxes. It reports on stdout:
+//   "running"                        its main window is up; it waits to be killed
+//   "box: <text>" ... "ended" <n>    it was refused, told the user and ended
+//                                    with n windows left
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/widgets/MessageBox.h"
+#include "program/Program.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTextStream>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (app.arguments().size() != 3)
+        return 2;
+    MessageBox::setScripted(true);
+    QTextStream out(stdout);
+
+    Program::Services services;
+    services.lockDirectory = app.arguments().at(1);
+    const QString settingsFile = app.arguments().at(2);
+    services.settings = [settingsFile] { return std::make_unique<QSettings>(settingsFile, QSettings::IniFormat); };
+    bool ended = false;
+    services.end = [&] { ended = true; };
+
+    Program program(services);
+    if (!program.start()) {
+        for (const MessageBox::Shown& box : MessageBox::shown())
+            out << "box: " << box.text << '\n';
+        out << (ended ? "ended " : "not ended ") << QApplication::topLevelWidgets().size() << Qt::endl;
+        return 0;
+    }
+    out << (program.mainWindow() && program.mainWindow()->isVisible() ? "running" : "no window") << Qt::endl;
+    return app.exec();
+}

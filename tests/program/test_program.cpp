@@ -1,0 +1,376 @@
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/exit/ExitWindow.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/widgets/MessageBox.h"
+#include "program/Program.h"
+#include "ui/report/Report.h"
+#include "ui/report/ReportWindow.h"
+#include "support/ScriptedRandom.h"
+#include "program/SingleInstance.h"
+#include "program/UpdateReminder.h"
+#include "support/UrlCatcher.h"
+#include "web/WebPage.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+const QDate Today(2026, 12, 7);
+
+// The whole program over a scripted random source, a settings file and a
+// lock directory of its own; the end of the process is only counted.
+struct ProgramFixture {
+    QTemporaryDir dir;
+    ScriptedRandom random;
+    int ends = 0;
+    bool mainWindowBeforeReminder = false;
+    std::unique_ptr<Program> program;
+
+    explicit ProgramFixture(const QString& lockDirectory = QString()) {
+        Program::Services services;
+        services.random = &random;
+        services.settings = [this] {
+            mainWindowBeforeReminder = program && program->mainWindow();
+            return std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat);
+        };
+        services.today = [] { return Today; };
+        services.lockDirectory = lockDirectory.isEmpty() ? dir.path() : lockDirectory;
+        services.end = [this] { ++ends; };
+        program = std::make_unique<Program>(services);
+    }
+
+    QString settingsPath() const { return dir.filePath(QStringLiteral("azivoder.ini")); }
+    void storeReminderDate(const QDate& date) {
+        QSettings(settingsPath(), QSettings::IniFormat).setValue(updatereminder::Key, date.toString(Qt::ISODate));
+    }
+
+    // Starts with the co-branding draw r.
+    bool start(float r = 0.0f) {
+        random.append({r});
+        return program->start();
+    }
+
+    MainWindow* main() const { return program->mainWindow(); }
+    template <typename T = QWidget> T* find(const char* name) const {
+        T* found = main()->findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control named %s", name);
+        return found;
+    }
+    QAction* action(const char* name) const { return find<QAction>(name); }
+
+    // One casting, so that the report window exists (hidden).
+    void castOnce() {
+        random.appendLines({1, 2, 1, 2});
+        main()->cmdProceed_Click();
+    }
+
+    void closeMainWindow(bool byMenu) {
+        random.append({0.6f}); // the exit window's message pick
+        if (byMenu)
+            action("mnuExit")->trigger();
+        else
+            main()->close();
+    }
+};
+
+int visibleWindows() {
+    int visible = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        visible += window->isVisible() ? 1 : 0;
+    return visible;
+}
+
+} // namespace
+
+class TestProgram : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startAsksBeforeTheMainWindowAndPicksTheBrand();
+    void yesToTheQuestionOpensDownloadAndStillShowsTheWindow();
+    void secondStartIsRefused();
+    void stackedBrandAreaOpensTheLabelInFront_data();
+    void stackedBrandAreaOpensTheLabelInFront();
+    void menuItemsAndLinksOpenTheirPages_data();
+    void menuItemsAndLinksOpenTheirPages();
+    void reportLinksOpenTheirPages_data();
+    void reportLinksOpenTheirPages();
+    void makeMoneyOnlineCannotBeChosen();
+    void aboutIsShownModallyOverTheMainWindow();
+    void closingTheMainWindowShowsTheExitWindow_data();
+    void closingTheMainWindowShowsTheExitWindow();
+    void closingTheExitWindowEndsWithNoWindowLeft_data();
+    void closingTheExitWindowEndsWithNoWindowLeft();
+    void closeAllAndEndClosesTheHiddenReportWindow();
+
+private:
+    std::unique_ptr<UrlCatcher> browser_;
+};
+
+void TestProgram::init() {
+    browser_ = std::make_unique<UrlCatcher>();
+    MessageBox::setScripted(true);
+    MessageBox::clear();
+}
+
+void TestProgram::cleanup() {
+    browser_.reset();
+    MessageBox::clear();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestProgram::startAsksBeforeTheMainWindowAndPicksTheBrand() {
+    ProgramFixture f;
+    f.storeReminderDate(Today.addDays(-15));
+    QVERIFY(f.start());
+    QCOMPARE(MessageBox::shown().size(), 1); // the update question
+    QVERIFY(!f.mainWindowBeforeReminder);
+    QVERIFY(f.main());
+    QVERIFY(f.main()->isVisible());
+    QCOMPARE(f.random.seeds(), std::size_t(1));
+    QCOMPARE(f.random.draws(), std::size_t(1)); // the co-branding pick, nothing else
+    QCOMPARE(f.ends, 0);
+    QVERIFY(browser_->opened().isEmpty()); // answered No
+}
+
+void TestProgram::yesToTheQuestionOpensDownloadAndStillShowsTheWindow() {
+    ProgramFixture f;
+    f.storeReminderDate(Today.addDays(-20));
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    QVERIFY(f.start());
+    QCOMPARE(browser_->opened(), QList<QUrl>{WebPageAddress(WebPage::DownloadPage)});
+    QVERIFY(f.main()->isVisible());
+
+    // The menu's update item opens the very same page.
+    f.action("mnuUpdate")->trigger();
+    QCOMPARE(browser_->opened().size(), 2);
+    QCOMPARE(browser_->opened().at(1), browser_->opened().at(0));
+}
+
+void TestProgram::secondStartIsRefused() {
+    // The lock of a copy that runs already (in another process, as
+    // test_single_instance shows with real processes).
+    QTemporaryDir locks;
+    SingleInstance running(locks.path());
+    QCOMPARE(running.claim(), SingleInstance::Claim::Claimed);
+
+    ProgramFixture second(locks.path());
+    QVERIFY(!second.start());
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().first().text, QStringLiteral("Application is already running"));
+    QCOMPARE(MessageBox::shown().first().icon, QMessageBox::Information);
+    QCOMPARE(second.ends, 1);
+    QVERIFY(!second.main()); // no window of the refused copy ever appears
+    QCOMPARE(visibleWindows(), 0);
+    QCOMPARE(second.random.seeds(), std::size_t(0)); // nothing after the check ran
+    QVERIFY(!QFile::exists(second.settingsPath()));
+    QVERIFY(running.isClaimed());
+}
+
+void TestProgram::stackedBrandAreaOpensTheLabelInFront_data() {
+    QTest::addColumn<float>("r");
+    QTest::addColumn<QString>("front");
+    QTest::newRow("1: co-branding") << 0.0f << "lblCobrand";
+    QTest::newRow("2: full branding") << 0.2f << "lblFullBrand";
+    QTest::newRow("5: co-branding") << 0.65f << "lblCobrand";
+    QTest::newRow("6: full branding") << 0.9f << "lblFullBrand";
+}
+
+void TestProgram::stackedBrandAreaOpensTheLabelInFront() {
+    QFETCH(float, r);
+    QFETCH(QString, front);
+    ProgramFixture f;
+    QVERIFY(f.start(r));
+    ClickableLabel* cobrand = f.main()->cobrandLabel();
+    QCOMPARE(cobrand->geometry(), f.main()->fullBrandLabel()->geometry());
+    QWidget* inFront = cobrand->parentWidget()->childAt(cobrand->geometry().center());
+    QVERIFY(inFront);
+    QCOMPARE(inFront->objectName(), front);
+
+    QTest::mouseClick(inFront, Qt::LeftButton);
+    const WebPage page = front == QLatin1String("lblCobrand") ? WebPage::CoBrandingPage : WebPage::FullBrandingPage;
+    QCOMPARE(browser_->opened(), QList<QUrl>{WebPageAddress(page)});
+}
+
+void TestProgram::menuItemsAndLinksOpenTheirPages_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("isAction");
+    QTest::addColumn<int>("page");
+    QTest::newRow("&Online Help") << "mnuOnline" << true << int(WebPage::OnlineHelpPage);
+    QTest::newRow("&Visit Us Online") << "mnuVisit" << true << int(WebPage::HomePage);
+    QTest::newRow("&Check for Software Update") << "mnuUpdate" << true << int(WebPage::DownloadPage);
+    QTest::newRow("&Donate") << "mnuDonate" << true << int(WebPage::DonationPage);
+    QTest::newRow("Label2") << "Label2" << false << int(WebPage::FullBrandingPage);
+    QTest::newRow("Label61") << "Label61" << false << int(WebPage::HomePage);
+}
+
+void TestProgram::menuItemsAndLinksOpenTheirPages() {
+    QFETCH(QString, name);
+    QFETCH(bool, isAction);
+    QFETCH(int, page);
+    ProgramFixture f;
+    QVERIFY(f.start());
+    const QByteArray objectName = name.toLatin1();
+    if (isAction)
+        f.action(objectName.constData())->trigger();
+    else
+        QTest::mouseClick(f.find(objectName.constData()), Qt::LeftButton);
+    QCOMPARE(browser_->opened(), QList<QUrl>{WebPageAddress(static_cast<WebPage>(page))});
+    QVERIFY(f.main()->isVisible());
+    QCOMPARE(MessageBox::shown().size(), 0);
+}
+
+void TestProgram::reportLinksOpenTheirPages_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("page");
+    QTest::newRow("Label1") << "Label1" << int(WebPage::HomePage);
+    QTest::newRow("Label14") << "Label14" << int(WebPage::HomePage);
+    QTest::newRow("Label15") << "Label15" << int(WebPage::FullBrandingPage);
+}
+
+void TestProgram::reportLinksOpenTheirPages() {
+    QFETCH(QString, name);
+    QFETCH(int, page);
+    ProgramFixture f;
+    QVERIFY(f.start());
+    f.castOnce();
+    ReportWindow* reportWindow = f.program->report()->window();
+    QVERIFY(reportWindow);
+    QVERIFY(!reportWindow->isVisible()); // created hidden by the casting
+    reportWindow->show();                // shown without its modal loop for the click
+    QTest::mouseClick(reportWindow->findChild<QWidget*>(name), Qt::LeftButton);
+    QCOMPARE(browser_->opened(), QList<QUrl>{WebPageAddress(static_cast<WebPage>(page))});
+}
+
+void TestProgram::makeMoneyOnlineCannotBeChosen() {
+    ProgramFixture f;
+    QVERIFY(f.start());
+    QAction* makeMoney = f.action("mnumakemoney");
+    QCOMPARE(makeMoney->text(), QStringLiteral("Make Money &Online"));
+    QVERIFY(f.main()->menuBar()->actions().contains(makeMoney));
+    QVERIFY(!makeMoney->isEnabled() || !makeMoney->isVisible());
+    makeMoney->trigger();
+    QVERIFY(browser_->opened().isEmpty());
+    QCOMPARE(visibleWindows(), 1);
+}
+
+void TestProgram::aboutIsShownModallyOverTheMainWindow() {
+    ProgramFixture f;
+    QVERIFY(f.start());
+    for (int showing = 0; showing < 2; ++showing) {
+        QString modalName;
+        QWidget* modalParent = nullptr;
+        QTimer::singleShot(0, f.main(), [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            modalName = modal->objectName();
+            modalParent = modal->parentWidget();
+            QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("lblHomePage")), Qt::LeftButton);
+            modal->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
+        // Should the window not have come up modal, this ends the wait.
+        QTimer::singleShot(3000, f.main(), [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        f.action("mnuAbout")->trigger();
+        QCOMPARE(modalName, QStringLiteral("frmAbout"));
+        QCOMPARE(modalParent, f.main());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+    QCOMPARE(browser_->opened(), (QList<QUrl>{WebPageAddress(WebPage::HomePage), WebPageAddress(WebPage::HomePage)}));
+    QVERIFY(f.main()->isVisible());
+}
+
+void TestProgram::closingTheMainWindowShowsTheExitWindow_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("E&xit") << true;
+    QTest::newRow("close box") << false;
+}
+
+void TestProgram::closingTheMainWindowShowsTheExitWindow() {
+    QFETCH(bool, byMenu);
+    ProgramFixture f;
+    QVERIFY(f.start());
+    QPointer<MainWindow> main = f.main();
+    f.closeMainWindow(byMenu);
+
+    ExitWindow* exitWindow = f.program->exitWindow();
+    QVERIFY(exitWindow);
+    QVERIFY(exitWindow->isVisible());
+    QVERIFY(exitWindow->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(f.random.seeds(), std::size_t(2)); // once at start, again for the exit window
+    QCOMPARE(f.ends, 0);
+    QVERIFY(!main->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(main.isNull()); // the main window has gone
+    QCOMPARE(visibleWindows(), 1);
+}
+
+void TestProgram::closingTheExitWindowEndsWithNoWindowLeft_data() {
+    QTest::addColumn<bool>("byExitButton");
+    QTest::newRow("E&xit") << true;
+    QTest::newRow("close box") << false;
+}
+
+void TestProgram::closingTheExitWindowEndsWithNoWindowLeft() {
+    QFETCH(bool, byExitButton);
+    ProgramFixture f;
+    QVERIFY(f.start());
+    f.castOnce();
+    QPointer<ReportWindow> reportWindow = f.program->report()->window();
+    QVERIFY(reportWindow);
+    f.closeMainWindow(false);
+    QPointer<ExitWindow> exitWindow = f.program->exitWindow();
+    QVERIFY(exitWindow);
+
+    if (byExitButton)
+        QTest::mouseClick(exitWindow->findChild<QWidget*>(QStringLiteral("cmdClose")), Qt::LeftButton);
+    else
+        exitWindow->close();
+    QCOMPARE(f.ends, 1);
+    QCOMPARE(visibleWindows(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(exitWindow.isNull());
+    QVERIFY(reportWindow.isNull());
+    QVERIFY(!f.main());
+}
+
+void TestProgram::closeAllAndEndClosesTheHiddenReportWindow() {
+    class CloseCounter : public QObject {
+    public:
+        int closes = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            closes += event->type() == QEvent::Close ? 1 : 0;
+            return false;
+        }
+    };
+    ProgramFixture f;
+    QVERIFY(f.start());
+    f.castOnce();
+    ReportWindow* reportWindow = f.program->report()->window();
+    QVERIFY(reportWindow && !reportWindow->isVisible());
+    CloseCounter counter;
+    reportWindow->installEventFilter(&counter);
+
+    f.program->CloseAllAndEnd();
+    QCOMPARE(counter.closes, 1);
+    QCOMPARE(f.ends, 1);
+    QCOMPARE(visibleWindows(), 0);
+    QVERIFY(!f.program->exitWindow()); // closing the main window on the way out shows nothing
+}
+
+QTEST_MAIN(TestProgram)
+#include "test_program.moc"

@@ -1,0 +1,165 @@
+#include "program/SingleInstance.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#ifndef SINGLE_INSTANCE_PROBE
+#error "SINGLE_INSTANCE_PROBE must name the probe executable"
+#endif
+
+namespace {
+
+// One start of the probe, a real second process.
+struct Start {
+    std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
+    QString output;
+
+    explicit Start(const QString& lockDirectory) {
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process->setProcessEnvironment(environment);
+        process->start(QStringLiteral(SINGLE_INSTANCE_PROBE),
+                       {lockDirectory, lockDirectory + QStringLiteral("/settings.ini")});
+    }
+    ~Start() {
+        if (process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
+    }
+
+    // Reads until the probe has said which way its start went.
+    QString firstWord() {
+        while (!output.contains(QLatin1Char('\n')) && process->waitForReadyRead(10000))
+            output += QString::fromUtf8(process->readAll());
+        return output.section(QLatin1Char('\n'), 0, 0);
+    }
+    QString rest() {
+        process->waitForFinished(10000);
+        output += QString::fromUtf8(process->readAll());
+        return output;
+    }
+};
+
+} // namespace
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void secondStartIsRefusedAndTheFirstGoesOn();
+    void startAfterAKilledCopySucceeds();
+    void anOldLockOfARunningCopyStillRefuses();
+    void claimWithinOneProcess();
+    void lockNameHoldsProgramUserAndDesktop();
+    void unusableDirectoryIsNoRefusal();
+    void defaultDirectoryIsTheUsersRuntimeDirectory();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void TestSingleInstance::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+}
+
+void TestSingleInstance::secondStartIsRefusedAndTheFirstGoesOn() {
+    Start first(dir_->path());
+    QCOMPARE(first.firstWord(), QStringLiteral("running"));
+
+    Start second(dir_->path());
+    QVERIFY(second.process->waitForFinished(10000));
+    QCOMPARE(second.process->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.process->exitCode(), 0);
+    QCOMPARE(second.rest(), QStringLiteral("box: Application is already running\nended 0\n"));
+
+    QCOMPARE(first.process->state(), QProcess::Running);
+    QVERIFY(first.process->readAll().isEmpty()); // the first copy was not disturbed
+}
+
+void TestSingleInstance::startAfterAKilledCopySucceeds() {
+    {
+        Start killed(dir_->path());
+        QCOMPARE(killed.firstWord(), QStringLiteral("running"));
+        killed.process->kill(); // SIGKILL: the lock file stays behind
+        QVERIFY(killed.process->waitForFinished(10000));
+    }
+    QVERIFY(!QDir(dir_->path()).entryList({QStringLiteral("*.lock")}, QDir::Files).isEmpty());
+
+    Start next(dir_->path());
+    QCOMPARE(next.firstWord(), QStringLiteral("running"));
+}
+
+void TestSingleInstance::anOldLockOfARunningCopyStillRefuses() {
+    Start first(dir_->path());
+    QCOMPARE(first.firstWord(), QStringLiteral("running"));
+    // A copy that has run for a day: the lock's age alone must not free it.
+    const QStringList locks = QDir(dir_->path()).entryList({QStringLiteral("*.lock")}, QDir::Files);
+    QCOMPARE(locks.size(), 1);
+    QFile lock(dir_->filePath(locks.first()));
+    QVERIFY(lock.open(QIODevice::ReadWrite));
+    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+    lock.close();
+
+    Start second(dir_->path());
+    QVERIFY(second.process->waitForFinished(10000));
+    QCOMPARE(second.rest(), QStringLiteral("box: Application is already running\nended 0\n"));
+    QCOMPARE(first.process->state(), QProcess::Running);
+}
+
+void TestSingleInstance::claimWithinOneProcess() {
+    SingleInstance first(dir_->path());
+    QCOMPARE(first.claim(), SingleInstance::Claim::Claimed);
+    QCOMPARE(first.claim(), SingleInstance::Claim::Claimed); // asking again changes nothing
+    {
+        SingleInstance second(dir_->path());
+        QCOMPARE(second.claim(), SingleInstance::Claim::HeldByAnother);
+        QVERIFY(!second.isClaimed());
+    }
+    QVERIFY(first.isClaimed());
+}
+
+void TestSingleInstance::lockNameHoldsProgramUserAndDesktop() {
+    qputenv("WAYLAND_DISPLAY", "");
+    qputenv("DISPLAY", ":7.0");
+    const QString onSeven = SingleInstance::LockFileName();
+    qputenv("DISPLAY", ":8.0");
+    const QString onEight = SingleInstance::LockFileName();
+    QVERIFY(onSeven != onEight);
+    QVERIFY(onSeven.startsWith(QCoreApplication::applicationName()));
+    QVERIFY(onSeven.endsWith(QStringLiteral(".lock")));
+    QVERIFY(!onSeven.contains(QLatin1Char(':')));
+
+    // Two desktops, two locks: both copies may run.
+    qputenv("DISPLAY", ":7.0");
+    SingleInstance seven(dir_->path());
+    qputenv("DISPLAY", ":8.0");
+    SingleInstance eight(dir_->path());
+    QCOMPARE(seven.claim(), SingleInstance::Claim::Claimed);
+    QCOMPARE(eight.claim(), SingleInstance::Claim::Claimed);
+}
+
+void TestSingleInstance::unusableDirectoryIsNoRefusal() {
+    QFile blocker(dir_->filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SingleInstance instance(blocker.fileName());
+    QCOMPARE(instance.claim(), SingleInstance::Claim::Unavailable);
+}
+
+void TestSingleInstance::defaultDirectoryIsTheUsersRuntimeDirectory() {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QCOMPARE(SingleInstance::DefaultDirectory(),
+             runtime.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::TempLocation) : runtime);
+    QCOMPARE(QFileInfo(SingleInstance().lockFilePath()).fileName(), SingleInstance::LockFileName());
+}
+
+QTEST_MAIN(TestSingleInstance)
+#include "test_single_instance.moc"

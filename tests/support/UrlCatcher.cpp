@@ -1,0 +1,13 @@
+#include "support/UrlCatcher.h"
+
+#include <QDesktopServices>
+
+UrlCatcher::UrlCatcher() {
+    for (const char* scheme : {"http", "https"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+}
+
+UrlCatcher::~UrlCatcher() {
+    for (const char* scheme : {"http", "https"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+}
