@@ -1,10 +1,10 @@
+cmake_policy(SET CMP0007 NEW)
 # Fails when a file under SOURCE_ROOT includes a project header from a folder
 # its layer may not use. LAYERS is a list of "folder:allowed,allowed,...".
 # A folder not named in LAYERS is refused too, so a new one must be placed.
 set(known_folders "")
 foreach(entry IN LISTS LAYERS)
-    string(REPLACE ":" ";" parts "${entry}")
-    list(GET parts 0 folder)
+    string(REGEX REPLACE ":.*" "" folder "${entry}")
     list(APPEND known_folders "${folder}")
 endforeach()
 

@@ -9,7 +9,7 @@ constexpr GeomanticFigure F(LineValue head, LineValue second, LineValue third, L
 }
 
 // clang-format off
-const std::array<CatalogueRow, FigureCount> kCatalogue{{
+const std::array<CatalogueRow, FigureCount> Catalogue{{
     {F(1, 1, 1, 1), "VIA", "Via - The Way", "Change", "Monday", "Water", "Mobile", "Moon", "Cancer",
      "Stomach", "South",
      "This figure signifies some kind of action and forward motion. You may also face loneliness. "
@@ -82,12 +82,12 @@ const std::array<CatalogueRow, FigureCount> kCatalogue{{
 
 } // namespace
 
-const std::array<CatalogueRow, FigureCount>& FigureCatalogue() { return kCatalogue; }
+const std::array<CatalogueRow, FigureCount>& figureCatalogue() { return Catalogue; }
 
-std::optional<int> IdentifyFigure(const GeomanticFigure& figure) {
+std::optional<int> identifyFigure(const GeomanticFigure& figure) {
     std::optional<int> match;
     for (int row = 0; row < FigureCount; ++row) {
-        const auto& pattern = kCatalogue[static_cast<std::size_t>(row)].pattern.lines;
+        const auto& pattern = Catalogue[static_cast<std::size_t>(row)].pattern.lines;
         bool equal = true;
         for (std::size_t line = 0; line < 4 && equal; ++line)
             equal = figure.lines[line] == pattern[line];
@@ -97,9 +97,9 @@ std::optional<int> IdentifyFigure(const GeomanticFigure& figure) {
     return match;
 }
 
-std::optional<int> FindCatalogueRow(const std::string& name) {
+std::optional<int> findCatalogueRow(const std::string& name) {
     for (int row = 0; row < FigureCount; ++row) {
-        if (name == kCatalogue[static_cast<std::size_t>(row)].name)
+        if (name == Catalogue[static_cast<std::size_t>(row)].name)
             return row;
     }
     return std::nullopt;

@@ -28,14 +28,14 @@ struct CatalogueRow {
 constexpr int FigureCount = 16;
 
 // The sixteen figures in identification order (index 0 to 15).
-const std::array<CatalogueRow, FigureCount>& FigureCatalogue();
+const std::array<CatalogueRow, FigureCount>& figureCatalogue();
 
 // Tests every pattern in catalogue order, without stopping at a match, and
 // returns the row of the last (and only possible) match. Values other than
 // 1 and 2 match nothing.
-std::optional<int> IdentifyFigure(const GeomanticFigure& figure);
+std::optional<int> identifyFigure(const GeomanticFigure& figure);
 
 // The row whose name equals `name` exactly, if any.
-std::optional<int> FindCatalogueRow(const std::string& name);
+std::optional<int> findCatalogueRow(const std::string& name);
 
 } // namespace geomancy

@@ -9,7 +9,7 @@ namespace geomancy {
 
 namespace {
 
-const std::array<CastingStep, CastingCount> kSequence{{
+const std::array<CastingStep, CastingCount> Sequence{{
     {1, "Ascendant", nullptr, true},
     {2, "Sun", "Sun", true},
     {3, "Moon", "Moon", true},
@@ -20,7 +20,7 @@ const std::array<CastingStep, CastingCount> kSequence{{
     {8, "Mars", "Mars", false},
 }};
 
-const std::array<const char*, HouseCount> kHouseSigns{
+const std::array<const char*, HouseCount> HouseSignNames{
     "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces",
 };
@@ -34,15 +34,15 @@ void requireCasting(int k, int lowest) {
 
 } // namespace
 
-const std::array<CastingStep, CastingCount>& CastingSequence() { return kSequence; }
+const std::array<CastingStep, CastingCount>& castingSequence() { return Sequence; }
 
-const std::array<const char*, HouseCount>& HouseSigns() { return kHouseSigns; }
+const std::array<const char*, HouseCount>& houseSigns() { return HouseSignNames; }
 
-std::string AppendToHouseCell(const std::string& text, const std::string& name) {
+std::string appendToHouseCell(const std::string& text, const std::string& name) {
     return text + "\r\n" + name;
 }
 
-LineValue DrawLineValue(RandomSource& random) {
+LineValue drawLineValue(RandomSource& random) {
     // In double precision 2r + 1 is exact for every single-precision r; in
     // float, r just below 0.5 or 1 would round up to the next whole number.
     const double r = random.next();
@@ -66,12 +66,12 @@ bool LineValues::empty() const {
 
 Reading::Reading(RandomSource& random) : random_(random) {}
 
-void Reading::CastLines(int k) {
+void Reading::castLines(int k) {
     requireCasting(k, 1);
     const int base = firstSlot(k);
     if (k <= 4) {
         for (int j = 0; j < 4; ++j)
-            lines_[base + j] = DrawLineValue(random_);
+            lines_[base + j] = drawLineValue(random_);
         return;
     }
     // Castings 5..8 transpose castings 1..4: casting 4+r takes line r of
@@ -81,7 +81,7 @@ void Reading::CastLines(int k) {
         lines_[base + j - 1] = lines_[4 * (j - 1) + (r - 1)];
 }
 
-int Reading::HouseNumber(int k) const {
+int Reading::houseNumber(int k) const {
     requireCasting(k, 2);
     int sum = 0;
     for (int slot = 0; slot < 4 * k; ++slot)
@@ -90,14 +90,14 @@ int Reading::HouseNumber(int k) const {
     return h == 0 ? HouseCount : h;
 }
 
-std::optional<int> Reading::PlacePlanet(int k) {
+std::optional<int> Reading::placePlanet(int k) {
     requireCasting(k, 1);
-    const CastingStep& step = kSequence[static_cast<std::size_t>(k - 1)];
+    const CastingStep& step = Sequence[static_cast<std::size_t>(k - 1)];
     if (step.chartName == nullptr)
         return std::nullopt;
-    const int house = HouseNumber(k);
+    const int house = houseNumber(k);
     std::string& cell = houseCells_[static_cast<std::size_t>(house - 1)];
-    cell = AppendToHouseCell(cell, step.chartName);
+    cell = appendToHouseCell(cell, step.chartName);
     return house;
 }
 
@@ -105,11 +105,11 @@ const std::string& Reading::houseCell(int house) const {
     return houseCells_.at(static_cast<std::size_t>(house - 1));
 }
 
-void Reading::InterpretFigure(LineValue& head, LineValue& second, LineValue& third,
+void Reading::interpretFigure(LineValue& head, LineValue& second, LineValue& third,
                               LineValue& foot) {
-    const std::optional<int> match = IdentifyFigure(GeomanticFigure{{head, second, third, foot}});
+    const std::optional<int> match = identifyFigure(GeomanticFigure{{head, second, third, foot}});
     if (match)
-        figureName_ = FigureCatalogue()[static_cast<std::size_t>(*match)].name;
+        figureName_ = figureCatalogue()[static_cast<std::size_t>(*match)].name;
 
     if (display_.clearCurrentFigure)
         display_.clearCurrentFigure();
@@ -119,7 +119,7 @@ void Reading::InterpretFigure(LineValue& head, LineValue& second, LineValue& thi
     if (!match)
         return;
 
-    const auto& catalogue = FigureCatalogue();
+    const auto& catalogue = figureCatalogue();
     for (int row = 0; row < FigureCount; ++row) {
         if (figureName_ != catalogue[static_cast<std::size_t>(row)].name)
             continue;
@@ -136,10 +136,10 @@ void Reading::InterpretFigure(LineValue& head, LineValue& second, LineValue& thi
     }
 }
 
-void Reading::InterpretCasting(int k) {
+void Reading::interpretCasting(int k) {
     requireCasting(k, 1);
     const int base = firstSlot(k);
-    InterpretFigure(lines_[base], lines_[base + 1], lines_[base + 2], lines_[base + 3]);
+    interpretFigure(lines_[base], lines_[base + 1], lines_[base + 2], lines_[base + 3]);
 }
 
 void Reading::reset() {

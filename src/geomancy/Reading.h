@@ -23,16 +23,16 @@ struct CastingStep {
     bool random;           // castings 1..4 are drawn, 5..8 transposed from them
 };
 
-const std::array<CastingStep, CastingCount>& CastingSequence();
+const std::array<CastingStep, CastingCount>& castingSequence();
 
 // Zodiac sign of house h at index h-1; fixed for every reading.
-const std::array<const char*, HouseCount>& HouseSigns();
+const std::array<const char*, HouseCount>& houseSigns();
 
 // The old cell text, CR LF, then the planet's name.
-std::string AppendToHouseCell(const std::string& text, const std::string& name);
+std::string appendToHouseCell(const std::string& text, const std::string& name);
 
 // floor(2r + 1) for the next r: 1 when r < 0.5, otherwise 2.
-LineValue DrawLineValue(RandomSource& random);
+LineValue drawLineValue(RandomSource& random);
 
 // The reading's 32 line values; casting k line j lives in slot 4(k-1)+(j-1).
 class LineValues {
@@ -70,22 +70,22 @@ public:
 
     RandomSource& random() { return random_; }
 
-    std::int16_t CastCount() const { return castCount_; }
+    std::int16_t castCount() const { return castCount_; }
     void setCastCount(std::int16_t count) { castCount_ = count; }
 
     const LineValues& lineValues() const { return lines_; }
 
     // Writes the four slots of casting k (1..8), line 1 to 4 in order.
-    void CastLines(int k);
+    void castLines(int k);
 
     // House 1..12 of the planet of casting k (2..8), from the sum of every
-    // line value cast so far; called after CastLines(k).
-    int HouseNumber(int k) const;
+    // line value cast so far; called after castLines(k).
+    int houseNumber(int k) const;
 
     // For casting k (2..8): computes its house, appends the planet's name to
     // that house's cell and returns the house. The Ascendant (k = 1) is
     // never written into a cell; std::nullopt then.
-    std::optional<int> PlacePlanet(int k);
+    std::optional<int> placePlanet(int k);
 
     // Cell text of house 1..12.
     const std::string& houseCell(int house) const;
@@ -93,13 +93,13 @@ public:
     // Identifies the figure, clears the current figure, then shows and
     // reports the identified row. An exception from the display ends the
     // call before the report; one from the report is swallowed.
-    void InterpretFigure(LineValue& head, LineValue& second, LineValue& third, LineValue& foot);
+    void interpretFigure(LineValue& head, LineValue& second, LineValue& third, LineValue& foot);
 
     // InterpretFigure on the four slots of casting k.
-    void InterpretCasting(int k);
+    void interpretCasting(int k);
 
     // Upper-case name of the last figure identified; survives reset().
-    const std::string& FigureName() const { return figureName_; }
+    const std::string& figureName() const { return figureName_; }
 
     void setFigureDisplay(FigureDisplay display) { display_ = std::move(display); }
     void setReportAppender(ReportAppender appender) { appender_ = std::move(appender); }

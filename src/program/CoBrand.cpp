@@ -15,7 +15,7 @@ std::int16_t CoBrandNumber(float r) {
     return static_cast<std::int16_t>(std::rint(value));
 }
 
-std::int16_t CoBrand_Randomize(geomancy::RandomSource& random, QWidget* cobrand, QWidget* fullBrand) {
+std::int16_t coBrandRandomize(geomancy::RandomSource& random, QWidget* cobrand, QWidget* fullBrand) {
     const std::int16_t number = CoBrandNumber(random.next());
     switch (number) {
     case 1:

@@ -12,7 +12,7 @@ class RandomSource;
 // which of them is seen (and clicked). Returns the number drawn, 1..7:
 // odd 1..5 raise the co-branding label, even 2..6 the full-branding label,
 // 7 leaves the stacking order alone.
-std::int16_t CoBrand_Randomize(geomancy::RandomSource& random, QWidget* cobrand, QWidget* fullBrand);
+std::int16_t coBrandRandomize(geomancy::RandomSource& random, QWidget* cobrand, QWidget* fullBrand);
 
 // r * 6 + 1 rounded to the nearest whole number, ties to even.
 std::int16_t CoBrandNumber(float r);

@@ -41,9 +41,9 @@ Program::Program(Services services) : services_(std::move(services)) {
     if (!services_.today)
         services_.today = [] { return QDate::currentDate(); };
     if (services_.lockDirectory.isEmpty())
-        services_.lockDirectory = SingleInstance::DefaultDirectory();
+        services_.lockDirectory = SingleInstance::defaultDirectory();
     if (!services_.end)
-        services_.end = EndProcessNow;
+        services_.end = endProcessNow;
     reading_ = std::make_unique<geomancy::Reading>(*random_);
 }
 
@@ -64,17 +64,17 @@ bool Program::start() {
     // window happens to disappear (between the main window and the exit
     // window, or before the first window of a refused start).
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    return RunStartUp(startUpSteps());
+    return runStartUp(startUpSteps());
 }
 
 StartUpSteps Program::startUpSteps() {
     StartUpSteps steps;
     steps.anotherInstanceRuns = [this] { return anotherInstanceRuns(); };
     steps.seedRandom = [this] { random_->seedFromClock(); };
-    steps.updateReminder = [this] { updateReminder(); };
+    steps.updateReminder = [this] { remindAboutUpdate(); };
     steps.showMainWindow = [this] { showMainWindow(); };
-    steps.coBrandRandomize = [this] { coBrandRandomize(); };
-    steps.closeAllAndEnd = [this] { CloseAllAndEnd(); };
+    steps.coBrandRandomize = [this] { pickBrandLabel(); };
+    steps.closeAllAndEnd = [this] { closeAllAndEnd(); };
     return steps;
 }
 
@@ -83,9 +83,9 @@ bool Program::anotherInstanceRuns() {
     return instance_->claim() == SingleInstance::Claim::HeldByAnother;
 }
 
-void Program::updateReminder() {
+void Program::remindAboutUpdate() {
     const std::unique_ptr<QSettings> settings = services_.settings();
-    UpdateReminder(*settings, services_.today());
+    updateReminder(*settings, services_.today());
 }
 
 void Program::showMainWindow() {
@@ -99,9 +99,9 @@ void Program::showMainWindow() {
     mainWindow_->show();
 }
 
-void Program::coBrandRandomize() {
+void Program::pickBrandLabel() {
     if (mainWindow_)
-        CoBrand_Randomize(*random_, mainWindow_->cobrandLabel(), mainWindow_->fullBrandLabel());
+        coBrandRandomize(*random_, mainWindow_->cobrandLabel(), mainWindow_->fullBrandLabel());
 }
 
 void Program::showAbout() { AboutWindow::showModal(mainWindow_); }
@@ -111,19 +111,19 @@ void Program::mainWindowClosed() {
         return; // the main window is being closed on the way out
     try {
         exitWindow_ = new ExitWindow(*random_);
-        connect(exitWindow_, &ExitWindow::closed, this, &Program::CloseAllAndEnd);
+        connect(exitWindow_, &ExitWindow::closed, this, &Program::closeAllAndEnd);
         exitWindow_->show();
     } catch (...) {
-        CloseAllAndEnd();
+        closeAllAndEnd();
         return;
     }
     // The main window goes once its closing is over.
     mainWindow_->deleteLater();
 }
 
-void Program::CloseAllAndEnd() {
+void Program::closeAllAndEnd() {
     if (ending_)
         return;
     ending_ = true;
-    ::CloseAllAndEnd(services_.end);
+    ::closeAllAndEnd(services_.end);
 }

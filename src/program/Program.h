@@ -46,7 +46,7 @@ public:
     bool start();
 
     // Closes every window, the hidden report window included, and ends.
-    void CloseAllAndEnd();
+    void closeAllAndEnd();
 
     MainWindow* mainWindow() const;
     ExitWindow* exitWindow() const;
@@ -56,9 +56,9 @@ public:
 private:
     StartUpSteps startUpSteps();
     bool anotherInstanceRuns();
-    void updateReminder();
+    void remindAboutUpdate();
     void showMainWindow();
-    void coBrandRandomize();
+    void pickBrandLabel();
     void mainWindowClosed();
     void showAbout();
 

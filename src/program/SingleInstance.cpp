@@ -27,7 +27,7 @@ QString userName() {
 
 } // namespace
 
-QString DesktopSessionName() {
+QString desktopSessionName() {
 #ifdef Q_OS_WIN
     // "Console" or e.g. "RDP-Tcp#3": one per logged-on session.
     return qEnvironmentVariable("SESSIONNAME");
@@ -38,20 +38,20 @@ QString DesktopSessionName() {
 }
 
 SingleInstance::SingleInstance(const QString& directory)
-    : path_(QDir(directory).filePath(LockFileName())) {}
+    : path_(QDir(directory).filePath(lockFileName())) {}
 
-QString SingleInstance::DefaultDirectory() {
+QString SingleInstance::defaultDirectory() {
     QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (directory.isEmpty())
         directory = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
     return directory;
 }
 
-QString SingleInstance::LockFileName() {
+QString SingleInstance::lockFileName() {
     // The user is part of the name because the temporary directory, unlike
     // the runtime one, may be shared by every user of the machine.
     return fileNameSafe(QCoreApplication::applicationName()) + QLatin1Char('-') + fileNameSafe(userName()) +
-           QLatin1Char('-') + fileNameSafe(DesktopSessionName()) + QStringLiteral(".lock");
+           QLatin1Char('-') + fileNameSafe(desktopSessionName()) + QStringLiteral(".lock");
 }
 
 SingleInstance::Claim SingleInstance::claim() {

@@ -13,7 +13,7 @@ class SingleInstance {
 public:
     // directory: where the lock lives; by default the user's runtime
     // directory (the temporary one where there is none).
-    explicit SingleInstance(const QString& directory = DefaultDirectory());
+    explicit SingleInstance(const QString& directory = defaultDirectory());
 
     enum class Claim {
         Claimed,       // this copy now holds the lock
@@ -28,10 +28,10 @@ public:
 
     QString lockFilePath() const { return path_; }
 
-    static QString DefaultDirectory();
+    static QString defaultDirectory();
 
     // The lock's file name: the program, the user and the desktop session.
-    static QString LockFileName();
+    static QString lockFileName();
 
 private:
     QString path_;
@@ -40,4 +40,4 @@ private:
 
 // A name for the desktop this copy runs on, so that the same user on two
 // desktops (two X displays, two Windows sessions) gets two locks.
-QString DesktopSessionName();
+QString desktopSessionName();

@@ -1,6 +1,6 @@
 #include "program/StartUp.h"
 
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -20,11 +20,11 @@ void runQuietly(const std::function<void()>& step) {
 
 } // namespace
 
-bool RunStartUp(const StartUpSteps& steps) {
+bool runStartUp(const StartUpSteps& steps) {
     bool refused = false;
     runQuietly([&] { refused = steps.anotherInstanceRuns && steps.anotherInstanceRuns(); });
     if (refused) {
-        runQuietly([] { MessageBox::information(nullptr, QString::fromLatin1(AlreadyRunningMessage)); });
+        runQuietly([] { MessageBoxes::information(nullptr, QString::fromLatin1(AlreadyRunningMessage)); });
         runQuietly(steps.closeAllAndEnd);
         return false;
     }
@@ -35,13 +35,13 @@ bool RunStartUp(const StartUpSteps& steps) {
     return true;
 }
 
-void EndProcessNow() {
+void endProcessNow() {
     // Leaving the event loop ends main() with status 0. Before the loop has
     // started (a refused start) main() returns on its own.
     QCoreApplication::exit(0);
 }
 
-void CloseAllAndEnd(const EndProcess& end) {
+void closeAllAndEnd(const EndProcess& end) {
     // Closing a window may delete others, so hold them by guarded pointers.
     QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets())

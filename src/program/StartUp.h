@@ -18,13 +18,13 @@ inline constexpr const char* AlreadyRunningMessage = "Application is already run
 
 // Returns false when another copy runs: the user has been told and
 // closeAllAndEnd has been called; no later step runs.
-bool RunStartUp(const StartUpSteps& steps);
+bool runStartUp(const StartUpSteps& steps);
 
 // How the process ends once every window is closed. The default leaves the
 // event loop with status 0; tests observe the call instead.
 using EndProcess = std::function<void()>;
-void EndProcessNow();
+void endProcessNow();
 
 // Closes every top-level window, hidden ones included (each window's own
 // close handling runs), then ends the process.
-void CloseAllAndEnd(const EndProcess& end = EndProcessNow);
+void closeAllAndEnd(const EndProcess& end = endProcessNow);

@@ -1,6 +1,6 @@
 #include "program/UpdateReminder.h"
 
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "web/WebPage.h"
 
 #include <QSettings>
@@ -16,7 +16,7 @@ bool storeToday(QSettings& settings, const QDate& today) {
 
 } // namespace
 
-void UpdateReminder(QSettings& settings, const QDate& today) {
+void updateReminder(QSettings& settings, const QDate& today) {
     if (!settings.contains(updatereminder::Key)) {
         // The first start counts as the day of the last question.
         storeToday(settings, today);
@@ -31,12 +31,12 @@ void UpdateReminder(QSettings& settings, const QDate& today) {
     if (days >= -updatereminder::QuietDays && days <= updatereminder::QuietDays)
         return;
 
-    const auto answer = MessageBox::information(nullptr, updatereminder::Question,
+    const auto answer = MessageBoxes::information(nullptr, updatereminder::Question,
                                                 QMessageBox::Yes | QMessageBox::No);
     // Whatever the answer, the next question waits another fifteen days; if
     // that cannot be recorded, nothing more happens now.
     if (!storeToday(settings, today))
         return;
     if (answer == QMessageBox::Yes)
-        OpenWebPage(WebPage::DownloadPage);
+        openWebPage(WebPage::DownloadPage);
 }

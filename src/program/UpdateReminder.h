@@ -19,4 +19,4 @@ constexpr int QuietDays = 14; // no question while the stored day is at most thi
 
 // The store and today's date are passed in so that the rule can be checked
 // on any day against any store.
-void UpdateReminder(QSettings& settings, const QDate& today);
+void updateReminder(QSettings& settings, const QDate& today);

@@ -10,7 +10,7 @@ struct PageAddress {
 };
 
 // Every address the program knows, in one place.
-constexpr PageAddress kAddresses[] = {
+constexpr PageAddress Addresses[] = {
     {WebPage::OnlineHelpPage, "https://www.azivoder.example/help/"},
     {WebPage::HomePage, "https://www.azivoder.example/"},
     {WebPage::DownloadPage, "https://www.azivoder.example/download/"},
@@ -21,25 +21,25 @@ constexpr PageAddress kAddresses[] = {
     {WebPage::ReferralPage, "https://www.azivoder.example/refer/"},
 };
 
-constexpr const char* kProgramPage = "https://www.azivoder.example/software/azivoder/";
+constexpr const char* ProgramPage = "https://www.azivoder.example/software/azivoder/";
 
 } // namespace
 
-QUrl WebPageAddress(WebPage page) {
-    for (const PageAddress& entry : kAddresses) {
+QUrl webPageAddress(WebPage page) {
+    for (const PageAddress& entry : Addresses) {
         if (entry.page == page)
             return QUrl(QString::fromLatin1(entry.address));
     }
     return QUrl();
 }
 
-QUrl ProgramPageAddress() { return QUrl(QString::fromLatin1(kProgramPage)); }
+QUrl programPageAddress() { return QUrl(QString::fromLatin1(ProgramPage)); }
 
-QString HomePageDisplayName() { return WebPageAddress(WebPage::HomePage).host(); }
+QString homePageDisplayName() { return webPageAddress(WebPage::HomePage).host(); }
 
-void OpenWebPage(WebPage page) { OpenWebAddress(WebPageAddress(page)); }
+void openWebPage(WebPage page) { openWebAddress(webPageAddress(page)); }
 
-void OpenWebAddress(const QUrl& address) {
+void openWebAddress(const QUrl& address) {
     // The result is deliberately not examined: a missing browser is not the
     // user's problem to be told about here.
     (void)QDesktopServices::openUrl(address);

@@ -14,15 +14,15 @@ enum class WebPage {
     ReferralPage,
 };
 
-QUrl WebPageAddress(WebPage page);
+QUrl webPageAddress(WebPage page);
 
 // The program's own page on the maker's site (sent along with a referral).
-QUrl ProgramPageAddress();
+QUrl programPageAddress();
 
 // The home page as the labels name it, e.g. "www.azivoder.example".
-QString HomePageDisplayName();
+QString homePageDisplayName();
 
 // Hands the address to the desktop's browser without waiting for it and
 // without reporting anything if no browser or network is there.
-void OpenWebPage(WebPage page);
-void OpenWebAddress(const QUrl& address);
+void openWebPage(WebPage page);
+void openWebAddress(const QUrl& address);

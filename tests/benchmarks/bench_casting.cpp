@@ -63,7 +63,7 @@ void BenchCasting::readingAndReset() {
     QBENCHMARK {
         f.press(9);
     }
-    QCOMPARE(f.reading.CastCount(), std::int16_t(0));
+    QCOMPARE(f.reading.castCount(), std::int16_t(0));
 }
 
 // QBENCHMARK times whole blocks; a single press's median needs each press

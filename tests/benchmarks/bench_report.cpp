@@ -42,7 +42,7 @@ void BenchReport::writeAFullReportAsRtf() {
     castSampleReading(report.operations());
     QByteArray rtf;
     QBENCHMARK {
-        rtf = DocumentToRtf(*report.document());
+        rtf = documentToRtf(*report.document());
     }
     QVERIFY(rtf.startsWith("{\\rtf1"));
 }

@@ -59,16 +59,16 @@ void TestCatalogue::identifiesEveryPattern() {
     QFETCH(int, foot);
     QFETCH(QString, name);
     QFETCH(int, row);
-    const auto match = IdentifyFigure(figure(head, second, third, foot));
+    const auto match = identifyFigure(figure(head, second, third, foot));
     QVERIFY(match.has_value());
     QCOMPARE(*match, row);
-    QCOMPARE(QString::fromUtf8(FigureCatalogue()[static_cast<std::size_t>(row)].name), name);
+    QCOMPARE(QString::fromUtf8(figureCatalogue()[static_cast<std::size_t>(row)].name), name);
 }
 
 void TestCatalogue::patternsCoverEveryCombinationOnce() {
     std::set<int> rows;
     for (int bits = 0; bits < 16; ++bits) {
-        const auto match = IdentifyFigure(
+        const auto match = identifyFigure(
             figure(1 + (bits >> 3 & 1), 1 + (bits >> 2 & 1), 1 + (bits >> 1 & 1), 1 + (bits & 1)));
         QVERIFY(match.has_value());
         rows.insert(*match);
@@ -87,11 +87,11 @@ void TestCatalogue::valuesOtherThanOneOrTwoMatchNothing_data() {
 void TestCatalogue::valuesOtherThanOneOrTwoMatchNothing() {
     QFETCH(int, head);
     QFETCH(int, foot);
-    QVERIFY(!IdentifyFigure(figure(head, 1, 1, foot)).has_value());
+    QVERIFY(!identifyFigure(figure(head, 1, 1, foot)).has_value());
 }
 
 void TestCatalogue::keepsIrregularTextsExactly() {
-    const auto& c = FigureCatalogue();
+    const auto& c = figureCatalogue();
     QCOMPARE(std::string(c[1].title), std::string("Populus  The People"));
     QCOMPARE(std::string(c[9].keyword), std::string("Lonliness"));
     QCOMPARE(std::string(c[11].quality), std::string("Mobile "));
@@ -110,7 +110,7 @@ void TestCatalogue::keepsIrregularTextsExactly() {
 }
 
 void TestCatalogue::daysAreTheirOwnColumn() {
-    const auto& c = FigureCatalogue();
+    const auto& c = figureCatalogue();
     QCOMPARE(std::string(c[7].planet), std::string("Venus"));
     QCOMPARE(std::string(c[7].day), std::string("Wednesday"));
     QCOMPARE(std::string(c[10].planet), std::string("Mercury"));
@@ -118,9 +118,9 @@ void TestCatalogue::daysAreTheirOwnColumn() {
 }
 
 void TestCatalogue::findsRowsByExactName() {
-    QCOMPARE(FindCatalogueRow("RUBEUS").value_or(-1), 11);
-    QVERIFY(!FindCatalogueRow("Rubeus").has_value());
-    QVERIFY(!FindCatalogueRow("").has_value());
+    QCOMPARE(findCatalogueRow("RUBEUS").value_or(-1), 11);
+    QVERIFY(!findCatalogueRow("Rubeus").has_value());
+    QVERIFY(!findCatalogueRow("").has_value());
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)

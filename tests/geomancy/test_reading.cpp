@@ -32,9 +32,9 @@ struct Fixture {
     // One press of the casting button, as far as the model goes.
     void cast(int k) {
         reading.setCastCount(static_cast<std::int16_t>(k));
-        reading.CastLines(k);
-        reading.PlacePlanet(k);
-        reading.InterpretCasting(k);
+        reading.castLines(k);
+        reading.placePlanet(k);
+        reading.interpretCasting(k);
     }
     void castAll() {
         for (int k = 1; k <= CastingCount; ++k)
@@ -87,7 +87,7 @@ void TestReading::drawLineValueSplitsAtOneHalf() {
     QFETCH(float, r);
     QFETCH(int, value);
     ScriptedRandom random({r});
-    QCOMPARE(int(DrawLineValue(random)), value);
+    QCOMPARE(int(drawLineValue(random)), value);
 }
 
 void TestReading::randomCastingsDrawFourInOrder() {
@@ -133,8 +133,8 @@ void TestReading::houseNumber() {
     Fixture f;
     f.random.appendLines(values);
     for (int c = 1; c <= k; ++c)
-        f.reading.CastLines(c);
-    QCOMPARE(f.reading.HouseNumber(k), house);
+        f.reading.castLines(c);
+    QCOMPARE(f.reading.houseNumber(k), house);
 }
 
 void TestReading::workedExamplePutsTheSunInHouseTwelve() {
@@ -148,8 +148,8 @@ void TestReading::workedExamplePutsTheSunInHouseTwelve() {
 }
 
 void TestReading::houseCellsListPlanetsInCastingOrder() {
-    QCOMPARE(AppendToHouseCell("", "Sun"), std::string("\r\nSun"));
-    QCOMPARE(AppendToHouseCell("\r\nSun", "Moon"), std::string("\r\nSun\r\nMoon"));
+    QCOMPARE(appendToHouseCell("", "Sun"), std::string("\r\nSun"));
+    QCOMPARE(appendToHouseCell("\r\nSun", "Moon"), std::string("\r\nSun\r\nMoon"));
 
     // All ones: sums 8, 12, 16, 20, 24, 28, 32 -> houses 8, 12, 4, 8, 12, 4, 8.
     Fixture f;
@@ -165,20 +165,20 @@ void TestReading::ascendantIsNeverWrittenIntoACell() {
     Fixture f;
     f.random.appendLines({2, 2, 2, 2});
     f.reading.setCastCount(1);
-    f.reading.CastLines(1);
-    QVERIFY(!f.reading.PlacePlanet(1).has_value());
+    f.reading.castLines(1);
+    QVERIFY(!f.reading.placePlanet(1).has_value());
     for (int h = 1; h <= HouseCount; ++h)
         QVERIFY(f.reading.houseCell(h).empty());
-    QCOMPARE(HouseSigns()[0], "Aries");
-    QCOMPARE(HouseSigns()[11], "Pisces");
+    QCOMPARE(houseSigns()[0], "Aries");
+    QCOMPARE(houseSigns()[11], "Pisces");
 }
 
 void TestReading::interpretRunsItsStepsInOrder() {
     Fixture f;
     f.reading.setCastCount(3);
     LineValue a = 2, b = 2, c = 1, d = 1;
-    f.reading.InterpretFigure(a, b, c, d);
-    QCOMPARE(f.reading.FigureName(), std::string("FORTUNA MAJOR"));
+    f.reading.interpretFigure(a, b, c, d);
+    QCOMPARE(f.reading.figureName(), std::string("FORTUNA MAJOR"));
     QCOMPARE(f.log, (std::vector<std::string>{"clear", "show 4 tab 2", "report 3 row 4"}));
 }
 
@@ -195,19 +195,19 @@ void TestReading::unknownValuesShowNothingAndKeepTheName() {
     Fixture f;
     f.reading.setCastCount(1);
     LineValue bad = 3, one = 1;
-    f.reading.InterpretFigure(bad, one, one, one); // nothing identified yet
+    f.reading.interpretFigure(bad, one, one, one); // nothing identified yet
     QCOMPARE(f.log, (std::vector<std::string>{"clear"}));
-    QCOMPARE(f.reading.FigureName(), std::string());
+    QCOMPARE(f.reading.figureName(), std::string());
 
     LineValue two = 2;
-    f.reading.InterpretFigure(two, one, one, one);
-    QCOMPARE(f.reading.FigureName(), std::string("CAPUT DRACONIS"));
+    f.reading.interpretFigure(two, one, one, one);
+    QCOMPARE(f.reading.figureName(), std::string("CAPUT DRACONIS"));
     f.log.clear();
     f.reading.setCastCount(2);
-    f.reading.InterpretFigure(one, bad, one, one);
+    f.reading.interpretFigure(one, bad, one, one);
     // Still cleared, but the earlier figure is neither shown nor reported again.
     QCOMPARE(f.log, (std::vector<std::string>{"clear"}));
-    QCOMPARE(f.reading.FigureName(), std::string("CAPUT DRACONIS"));
+    QCOMPARE(f.reading.figureName(), std::string("CAPUT DRACONIS"));
 }
 
 void TestReading::displayFailureSkipsTheReport() {
@@ -215,9 +215,9 @@ void TestReading::displayFailureSkipsTheReport() {
     f.reading.setFigureDisplay({[] {}, [](int, int) { throw std::runtime_error("display gone"); }});
     f.reading.setCastCount(1);
     LineValue one = 1;
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, f.reading.InterpretFigure(one, one, one, one));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, f.reading.interpretFigure(one, one, one, one));
     QVERIFY(f.log.empty());
-    QCOMPARE(f.reading.FigureName(), std::string("VIA"));
+    QCOMPARE(f.reading.figureName(), std::string("VIA"));
 }
 
 void TestReading::reportFailureIsSwallowed() {
@@ -228,28 +228,28 @@ void TestReading::reportFailureIsSwallowed() {
     reading.setReportAppender([](int, int) { throw std::runtime_error("report gone"); });
     reading.setCastCount(1);
     LineValue one = 1;
-    reading.InterpretFigure(one, one, one, one);
+    reading.interpretFigure(one, one, one, one);
     QCOMPARE(shown, 1);
 
     // With nothing registered the steps simply do nothing.
     Reading bare(random);
     bare.setCastCount(1);
-    bare.InterpretFigure(one, one, one, one);
-    QCOMPARE(bare.FigureName(), std::string("VIA"));
+    bare.interpretFigure(one, one, one, one);
+    QCOMPARE(bare.figureName(), std::string("VIA"));
 }
 
 void TestReading::resetEmptiesTheReadingButKeepsTheName() {
     Fixture f;
     f.random.appendLines({2, 1, 2, 2, 1, 1, 1, 1, 2, 2, 2, 2, 1, 2, 1, 2});
     f.castAll();
-    const std::string name = f.reading.FigureName();
+    const std::string name = f.reading.figureName();
     QVERIFY(!name.empty());
     f.reading.reset();
-    QCOMPARE(int(f.reading.CastCount()), 0);
+    QCOMPARE(int(f.reading.castCount()), 0);
     QVERIFY(f.reading.lineValues().empty());
     for (int h = 1; h <= HouseCount; ++h)
         QVERIFY(f.reading.houseCell(h).empty());
-    QCOMPARE(f.reading.FigureName(), name);
+    QCOMPARE(f.reading.figureName(), name);
 
     // The next reading starts again with the Ascendant and fresh draws.
     f.random.appendLines({1, 1, 1, 1, 2, 2, 2, 2});
@@ -267,9 +267,9 @@ void TestReading::manyReadingsKeepTheHouseRules() {
         std::vector<int> houses(CastingCount + 1, 0);
         for (int k = 1; k <= CastingCount; ++k) {
             reading.setCastCount(static_cast<std::int16_t>(k));
-            reading.CastLines(k);
+            reading.castLines(k);
             if (k >= 2)
-                houses[static_cast<std::size_t>(k)] = reading.HouseNumber(k);
+                houses[static_cast<std::size_t>(k)] = reading.houseNumber(k);
         }
         const int sun = houses[2];
         QVERIFY2(sun != 5 && sun != 6 && sun != 7, "the Sun never falls in houses 5 to 7");
@@ -287,11 +287,11 @@ void TestReading::drawnValuesAreBalancedAndEveryFigureOccurs() {
     for (int i = 0; i < draws / 4; ++i) {
         GeomanticFigure figure;
         for (auto& line : figure.lines) {
-            line = DrawLineValue(random);
+            line = drawLineValue(random);
             QVERIFY(line == 1 || line == 2);
             ones += line == 1;
         }
-        ++seen[static_cast<std::size_t>(IdentifyFigure(figure).value())];
+        ++seen[static_cast<std::size_t>(identifyFigure(figure).value())];
     }
     // Expected 20000 with a standard deviation of 100.
     QVERIFY2(std::abs(ones - draws / 2) < 600, qPrintable(QString::number(ones)));
@@ -304,8 +304,8 @@ void TestReading::clockSeededSourcesDiffer() {
     ClockSeededRandom second;
     std::vector<int> a, b;
     for (int i = 0; i < 16; ++i) {
-        a.push_back(DrawLineValue(first));
-        b.push_back(DrawLineValue(second));
+        a.push_back(drawLineValue(first));
+        b.push_back(drawLineValue(second));
     }
     QVERIFY(a != b);
 
@@ -331,12 +331,12 @@ void TestReading::clockSeededSourceStaysInRange() {
 void TestReading::sequenceTableIsInCastingOrder() {
     const char* expected[] = {"Ascendant", "Sun", "Moon", "Venus", "Mercury", "Saturn", "Jupiter", "Mars"};
     for (int k = 1; k <= CastingCount; ++k) {
-        const CastingStep& step = CastingSequence()[static_cast<std::size_t>(k - 1)];
+        const CastingStep& step = castingSequence()[static_cast<std::size_t>(k - 1)];
         QCOMPARE(step.castNumber, k);
         QCOMPARE(step.casting, expected[k - 1]);
         QCOMPARE(step.random, k <= 4);
     }
-    QVERIFY(CastingSequence()[0].chartName == nullptr);
+    QVERIFY(castingSequence()[0].chartName == nullptr);
 }
 
 QTEST_GUILESS_MAIN(TestReading)

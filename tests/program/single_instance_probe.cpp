@@ -5,7 +5,7 @@
 //   "box: <text>" ... "ended" <n>    it was refused, told the user and ended
 //                                    with n windows left
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "program/Program.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (app.arguments().size() != 3)
         return 2;
-    MessageBox::setScripted(true);
+    MessageBoxes::setScripted(true);
     QTextStream out(stdout);
 
     Program::Services services;
@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
 
     Program program(services);
     if (!program.start()) {
-        for (const MessageBox::Shown& box : MessageBox::shown())
+        for (const MessageBoxes::Shown& box : MessageBoxes::shown())
             out << "box: " << box.text << '\n';
         out << (ended ? "ended " : "not ended ") << QApplication::topLevelWidgets().size() << Qt::endl;
         return 0;

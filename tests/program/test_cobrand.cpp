@@ -92,7 +92,7 @@ void TestCoBrand::oddRaisesCobrandEvenRaisesFullBrand() {
         fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
         (cobrandFirst ? fullBrand : cobrand)->raise();
         ScriptedRandom random({r});
-        CoBrand_Randomize(random, cobrand, fullBrand);
+        coBrandRandomize(random, cobrand, fullBrand);
         QCOMPARE(::front(&frame, cobrand, fullBrand), front);
         QCOMPARE(random.draws(), std::size_t(1));
     }
@@ -114,7 +114,7 @@ void TestCoBrand::sevenKeepsTheStackingOrder() {
     (cobrandInFront ? cobrand : fullBrand)->raise();
     const QString before = front(&frame, cobrand, fullBrand);
     ScriptedRandom random({above(11)});
-    QCOMPARE(int(CoBrand_Randomize(random, cobrand, fullBrand)), 7);
+    QCOMPARE(int(coBrandRandomize(random, cobrand, fullBrand)), 7);
     QCOMPARE(front(&frame, cobrand, fullBrand), before);
 }
 

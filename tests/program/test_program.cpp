@@ -1,7 +1,7 @@
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/exit/ExitWindow.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "program/Program.h"
 #include "ui/report/Report.h"
 #include "ui/report/ReportWindow.h"
@@ -70,7 +70,7 @@ struct ProgramFixture {
     // One casting, so that the report window exists (hidden).
     void castOnce() {
         random.appendLines({1, 2, 1, 2});
-        main()->cmdProceed_Click();
+        main()->castNext();
     }
 
     void closeMainWindow(bool byMenu) {
@@ -120,13 +120,13 @@ private:
 
 void TestProgram::init() {
     browser_ = std::make_unique<UrlCatcher>();
-    MessageBox::setScripted(true);
-    MessageBox::clear();
+    MessageBoxes::setScripted(true);
+    MessageBoxes::clear();
 }
 
 void TestProgram::cleanup() {
     browser_.reset();
-    MessageBox::clear();
+    MessageBoxes::clear();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -134,7 +134,7 @@ void TestProgram::startAsksBeforeTheMainWindowAndPicksTheBrand() {
     ProgramFixture f;
     f.storeReminderDate(Today.addDays(-15));
     QVERIFY(f.start());
-    QCOMPARE(MessageBox::shown().size(), 1); // the update question
+    QCOMPARE(MessageBoxes::shown().size(), 1); // the update question
     QVERIFY(!f.mainWindowBeforeReminder);
     QVERIFY(f.main());
     QVERIFY(f.main()->isVisible());
@@ -147,9 +147,9 @@ void TestProgram::startAsksBeforeTheMainWindowAndPicksTheBrand() {
 void TestProgram::yesToTheQuestionOpensDownloadAndStillShowsTheWindow() {
     ProgramFixture f;
     f.storeReminderDate(Today.addDays(-20));
-    MessageBox::setNextAnswer(QMessageBox::Yes);
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
     QVERIFY(f.start());
-    QCOMPARE(browser_->opened(), QList<QUrl>{WebPageAddress(WebPage::DownloadPage)});
+    QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(WebPage::DownloadPage)});
     QVERIFY(f.main()->isVisible());
 
     // The menu's update item opens the very same page.
@@ -167,9 +167,9 @@ void TestProgram::secondStartIsRefused() {
 
     ProgramFixture second(locks.path());
     QVERIFY(!second.start());
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().first().text, QStringLiteral("Application is already running"));
-    QCOMPARE(MessageBox::shown().first().icon, QMessageBox::Information);
+    QCOMPARE(MessageBoxes::shown().size(), 1);
+    QCOMPARE(MessageBoxes::shown().first().text, QStringLiteral("Application is already running"));
+    QCOMPARE(MessageBoxes::shown().first().icon, QMessageBox::Information);
     QCOMPARE(second.ends, 1);
     QVERIFY(!second.main()); // no window of the refused copy ever appears
     QCOMPARE(visibleWindows(), 0);
@@ -200,7 +200,7 @@ void TestProgram::stackedBrandAreaOpensTheLabelInFront() {
 
     QTest::mouseClick(inFront, Qt::LeftButton);
     const WebPage page = front == QLatin1String("lblCobrand") ? WebPage::CoBrandingPage : WebPage::FullBrandingPage;
-    QCOMPARE(browser_->opened(), QList<QUrl>{WebPageAddress(page)});
+    QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(page)});
 }
 
 void TestProgram::menuItemsAndLinksOpenTheirPages_data() {
@@ -226,9 +226,9 @@ void TestProgram::menuItemsAndLinksOpenTheirPages() {
         f.action(objectName.constData())->trigger();
     else
         QTest::mouseClick(f.find(objectName.constData()), Qt::LeftButton);
-    QCOMPARE(browser_->opened(), QList<QUrl>{WebPageAddress(static_cast<WebPage>(page))});
+    QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(static_cast<WebPage>(page))});
     QVERIFY(f.main()->isVisible());
-    QCOMPARE(MessageBox::shown().size(), 0);
+    QCOMPARE(MessageBoxes::shown().size(), 0);
 }
 
 void TestProgram::reportLinksOpenTheirPages_data() {
@@ -250,7 +250,7 @@ void TestProgram::reportLinksOpenTheirPages() {
     QVERIFY(!reportWindow->isVisible()); // created hidden by the casting
     reportWindow->show();                // shown without its modal loop for the click
     QTest::mouseClick(reportWindow->findChild<QWidget*>(name), Qt::LeftButton);
-    QCOMPARE(browser_->opened(), QList<QUrl>{WebPageAddress(static_cast<WebPage>(page))});
+    QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(static_cast<WebPage>(page))});
 }
 
 void TestProgram::makeMoneyOnlineCannotBeChosen() {
@@ -290,7 +290,7 @@ void TestProgram::aboutIsShownModallyOverTheMainWindow() {
         QCOMPARE(modalParent, f.main());
         QVERIFY(!QApplication::activeModalWidget());
     }
-    QCOMPARE(browser_->opened(), (QList<QUrl>{WebPageAddress(WebPage::HomePage), WebPageAddress(WebPage::HomePage)}));
+    QCOMPARE(browser_->opened(), (QList<QUrl>{webPageAddress(WebPage::HomePage), webPageAddress(WebPage::HomePage)}));
     QVERIFY(f.main()->isVisible());
 }
 
@@ -365,7 +365,7 @@ void TestProgram::closeAllAndEndClosesTheHiddenReportWindow() {
     CloseCounter counter;
     reportWindow->installEventFilter(&counter);
 
-    f.program->CloseAllAndEnd();
+    f.program->closeAllAndEnd();
     QCOMPARE(counter.closes, 1);
     QCOMPARE(f.ends, 1);
     QCOMPARE(visibleWindows(), 0);

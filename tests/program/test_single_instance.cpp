@@ -129,9 +129,9 @@ void TestSingleInstance::claimWithinOneProcess() {
 void TestSingleInstance::lockNameHoldsProgramUserAndDesktop() {
     qputenv("WAYLAND_DISPLAY", "");
     qputenv("DISPLAY", ":7.0");
-    const QString onSeven = SingleInstance::LockFileName();
+    const QString onSeven = SingleInstance::lockFileName();
     qputenv("DISPLAY", ":8.0");
-    const QString onEight = SingleInstance::LockFileName();
+    const QString onEight = SingleInstance::lockFileName();
     QVERIFY(onSeven != onEight);
     QVERIFY(onSeven.startsWith(QCoreApplication::applicationName()));
     QVERIFY(onSeven.endsWith(QStringLiteral(".lock")));
@@ -156,9 +156,9 @@ void TestSingleInstance::unusableDirectoryIsNoRefusal() {
 
 void TestSingleInstance::defaultDirectoryIsTheUsersRuntimeDirectory() {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    QCOMPARE(SingleInstance::DefaultDirectory(),
+    QCOMPARE(SingleInstance::defaultDirectory(),
              runtime.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::TempLocation) : runtime);
-    QCOMPARE(QFileInfo(SingleInstance().lockFilePath()).fileName(), SingleInstance::LockFileName());
+    QCOMPARE(QFileInfo(SingleInstance().lockFilePath()).fileName(), SingleInstance::lockFileName());
 }
 
 QTEST_MAIN(TestSingleInstance)

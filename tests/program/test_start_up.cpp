@@ -1,4 +1,4 @@
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "program/StartUp.h"
 
 #include <QPointer>
@@ -49,15 +49,15 @@ private slots:
 };
 
 void TestStartUp::init() {
-    MessageBox::setScripted(true);
-    MessageBox::clear();
+    MessageBoxes::setScripted(true);
+    MessageBoxes::clear();
 }
 
 void TestStartUp::stepsRunInOrder() {
     LoggedSteps steps;
-    QVERIFY(RunStartUp(steps.steps()));
+    QVERIFY(runStartUp(steps.steps()));
     QCOMPARE(steps.log, (QStringList{"instance", "seed", "reminder", "main window", "cobrand"}));
-    QCOMPARE(MessageBox::shown().size(), 0);
+    QCOMPARE(MessageBoxes::shown().size(), 0);
 }
 
 void TestStartUp::aFailingStepIsSkipped_data() {
@@ -70,18 +70,18 @@ void TestStartUp::aFailingStepIsSkipped() {
     QFETCH(QString, failing);
     LoggedSteps steps;
     steps.failing = failing;
-    QVERIFY(RunStartUp(steps.steps())); // a failing check is no refusal
+    QVERIFY(runStartUp(steps.steps())); // a failing check is no refusal
     QCOMPARE(steps.log, (QStringList{"instance", "seed", "reminder", "main window", "cobrand"}));
-    QCOMPARE(MessageBox::shown().size(), 0);
+    QCOMPARE(MessageBoxes::shown().size(), 0);
 }
 
 void TestStartUp::secondInstanceIsToldAndEnds() {
     LoggedSteps steps;
     steps.anotherRuns = true;
-    QVERIFY(!RunStartUp(steps.steps()));
+    QVERIFY(!runStartUp(steps.steps()));
     QCOMPARE(steps.log, (QStringList{"instance", "end"}));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const MessageBox::Shown& box = MessageBox::shown().first();
+    QCOMPARE(MessageBoxes::shown().size(), 1);
+    const MessageBoxes::Shown& box = MessageBoxes::shown().first();
     QCOMPARE(box.text, QStringLiteral("Application is already running"));
     QCOMPARE(box.icon, QMessageBox::Information);
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
@@ -102,7 +102,7 @@ void TestStartUp::closeAllAndEndLeavesNoWindow() {
 
     int ends = 0;
     int visibleAtEnd = -1;
-    CloseAllAndEnd([&] {
+    closeAllAndEnd([&] {
         ++ends;
         visibleAtEnd = 0;
         for (QWidget* window : QApplication::topLevelWidgets())
@@ -130,7 +130,7 @@ void TestStartUp::closeAllAndEndRunsEachWindowsCloseHandling() {
     Counting hidden;
     Counting shown;
     shown.show();
-    CloseAllAndEnd([] {});
+    closeAllAndEnd([] {});
     QCOMPARE(hidden.closes, 1);
     QCOMPARE(shown.closes, 1);
 }
@@ -139,7 +139,7 @@ void TestStartUp::theRealEndLeavesTheEventLoopWithStatusZero() {
     QWidget window;
     window.show();
     QEventLoop loop;
-    QTimer::singleShot(0, &window, [] { CloseAllAndEnd(); });
+    QTimer::singleShot(0, &window, [] { closeAllAndEnd(); });
     QTimer::singleShot(5000, &loop, [&loop] { loop.exit(7); }); // only if the end never comes
     QCOMPARE(loop.exec(), 0);
     QVERIFY(!window.isVisible());

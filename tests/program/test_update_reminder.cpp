@@ -1,4 +1,4 @@
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "program/UpdateReminder.h"
 #include "support/UrlCatcher.h"
 #include "web/WebPage.h"
@@ -41,7 +41,7 @@ private:
     }
     void remind() {
         QSettings settings(iniPath(), QSettings::IniFormat);
-        UpdateReminder(settings, Today);
+        updateReminder(settings, Today);
     }
 
     std::unique_ptr<QTemporaryDir> dir_;
@@ -52,19 +52,19 @@ void TestUpdateReminder::init() {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
     browser_ = std::make_unique<UrlCatcher>();
-    MessageBox::setScripted(true);
-    MessageBox::clear();
+    MessageBoxes::setScripted(true);
+    MessageBoxes::clear();
 }
 
 void TestUpdateReminder::cleanup() {
     browser_.reset();
     dir_.reset();
-    MessageBox::clear();
+    MessageBoxes::clear();
 }
 
 void TestUpdateReminder::firstStartStoresTodayWithoutAsking() {
     remind();
-    QCOMPARE(MessageBox::shown().size(), 0);
+    QCOMPARE(MessageBoxes::shown().size(), 0);
     QCOMPARE(stored().toString(), QStringLiteral("2026-12-07"));
     QVERIFY(browser_->opened().isEmpty());
 
@@ -88,7 +88,7 @@ void TestUpdateReminder::quietWithinFourteenDays() {
     const QString date = Today.addDays(offset).toString(Qt::ISODate);
     store(date);
     remind();
-    QCOMPARE(MessageBox::shown().size(), 0);
+    QCOMPARE(MessageBoxes::shown().size(), 0);
     QCOMPARE(stored().toString(), date); // nothing written
     QVERIFY(browser_->opened().isEmpty());
 }
@@ -109,11 +109,11 @@ void TestUpdateReminder::asksFromFifteenDaysOn() {
     QFETCH(int, answer);
     QFETCH(bool, downloadOpened);
     store(Today.addDays(offset).toString(Qt::ISODate));
-    MessageBox::setNextAnswer(static_cast<MessageBox::Button>(answer));
+    MessageBoxes::setNextAnswer(static_cast<MessageBoxes::Button>(answer));
     remind();
 
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const MessageBox::Shown& box = MessageBox::shown().first();
+    QCOMPARE(MessageBoxes::shown().size(), 1);
+    const MessageBoxes::Shown& box = MessageBoxes::shown().first();
     QCOMPARE(box.text, QStringLiteral("There maybe an update to this software available\r"
                                       "Do you want to check for an update?"));
     QCOMPARE(box.icon, QMessageBox::Information);
@@ -122,7 +122,7 @@ void TestUpdateReminder::asksFromFifteenDaysOn() {
 
     QCOMPARE(stored().toString(), QStringLiteral("2026-12-07"));
     if (downloadOpened)
-        QCOMPARE(browser_->opened(), QList<QUrl>{WebPageAddress(WebPage::DownloadPage)});
+        QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(WebPage::DownloadPage)});
     else
         QVERIFY(browser_->opened().isEmpty());
 }
@@ -138,7 +138,7 @@ void TestUpdateReminder::malformedDateIsSkippedAndLeft() {
     QFETCH(QString, value);
     store(value);
     remind();
-    QCOMPARE(MessageBox::shown().size(), 0);
+    QCOMPARE(MessageBoxes::shown().size(), 0);
     QCOMPARE(stored().toString(), value);
     QVERIFY(browser_->opened().isEmpty());
 }
@@ -149,8 +149,8 @@ void TestUpdateReminder::unwritableStoreOnFirstStartIsSilent() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QSettings settings(blocker.fileName() + QStringLiteral("/azivoder.ini"), QSettings::IniFormat);
-    UpdateReminder(settings, Today);
-    QCOMPARE(MessageBox::shown().size(), 0);
+    updateReminder(settings, Today);
+    QCOMPARE(MessageBoxes::shown().size(), 0);
     QCOMPARE(settings.status(), QSettings::AccessError);
 }
 
@@ -171,10 +171,10 @@ void TestUpdateReminder::unwritableStoreStopsBeforeTheDownloadPage() {
 
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("azivoder-reminder-test"));
     QVERIFY(settings.contains(updatereminder::Key));
-    MessageBox::setNextAnswer(QMessageBox::Yes);
-    UpdateReminder(settings, Today);
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    updateReminder(settings, Today);
 
-    QCOMPARE(MessageBox::shown().size(), 1); // the question still comes
+    QCOMPARE(MessageBoxes::shown().size(), 1); // the question still comes
     QCOMPARE(settings.status(), QSettings::AccessError);
     QVERIFY(browser_->opened().isEmpty());
 }

@@ -39,7 +39,7 @@ struct MainWindowFixture {
 
     void press(int times = 1) {
         for (int i = 0; i < times; ++i)
-            window.cmdProceed_Click();
+            window.castNext();
     }
 
     std::vector<int> visibleDots() const {

@@ -15,21 +15,21 @@
 //   1 RUBEUS (2,1,2,2)   2 RUBEUS again     3 TRISTITIA (2,2,2,1)  4 POPULUS (2,2,2,2)
 //   5 heads  (2,2,2,2) POPULUS     6 seconds (1,1,2,2) FORTUNA MINOR
 //   7 thirds (2,2,2,2) POPULUS     8 feet    (2,2,1,2) ALBUS
-inline const std::vector<int> kSampleReadingLines = {2, 1, 2, 2, /**/ 2, 1, 2, 2, /**/ 2, 2, 2, 1, /**/ 2, 2, 2, 2};
+inline const std::vector<int> SampleReadingLines = {2, 1, 2, 2, /**/ 2, 1, 2, 2, /**/ 2, 2, 2, 1, /**/ 2, 2, 2, 2};
 
 // A whole reading of eight castings made by the geomancy model, reported
 // through the report's own operations as the main window would.
 inline void castSampleReading(const ReportOperations& report,
-                              const std::vector<int>& lines = kSampleReadingLines) {
+                              const std::vector<int>& lines = SampleReadingLines) {
     ScriptedRandom random;
     random.appendLines(lines);
     geomancy::Reading reading(random);
     reading.setReportAppender(report.append);
     for (int k = 1; k <= geomancy::CastingCount; ++k) {
         reading.setCastCount(static_cast<std::int16_t>(k));
-        reading.CastLines(k);
-        reading.PlacePlanet(k);
-        reading.InterpretCasting(k);
+        reading.castLines(k);
+        reading.placePlanet(k);
+        reading.interpretCasting(k);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "support/UrlCatcher.h"
 #include "web/WebPage.h"
 
@@ -38,7 +38,7 @@ void TestWebPage::everyPageHasItsOwnAddressOnTheProgramsSite_data() { addPageRow
 
 void TestWebPage::everyPageHasItsOwnAddressOnTheProgramsSite() {
     QFETCH(WebPage, page);
-    const QUrl address = WebPageAddress(page);
+    const QUrl address = webPageAddress(page);
     QVERIFY(address.isValid());
     QCOMPARE(address.scheme(), QStringLiteral("https"));
     // A reserved example domain of the program's own, never somebody's real site.
@@ -47,7 +47,7 @@ void TestWebPage::everyPageHasItsOwnAddressOnTheProgramsSite() {
 
     int sameAddress = 0;
     for (WebPage other : AllPages)
-        sameAddress += WebPageAddress(other) == address ? 1 : 0;
+        sameAddress += webPageAddress(other) == address ? 1 : 0;
     QCOMPARE(sameAddress, 1);
 }
 
@@ -56,28 +56,28 @@ void TestWebPage::openWebPageHandsTheAddressToTheBrowser_data() { addPageRows();
 void TestWebPage::openWebPageHandsTheAddressToTheBrowser() {
     QFETCH(WebPage, page);
     UrlCatcher browser;
-    OpenWebPage(page);
-    OpenWebPage(page); // a second call opens it again
-    QCOMPARE(browser.opened(), (QList<QUrl>{WebPageAddress(page), WebPageAddress(page)}));
+    openWebPage(page);
+    openWebPage(page); // a second call opens it again
+    QCOMPARE(browser.opened(), (QList<QUrl>{webPageAddress(page), webPageAddress(page)}));
 }
 
 void TestWebPage::homePageNameAndProgramPage() {
-    QCOMPARE(HomePageDisplayName(), QStringLiteral("www.azivoder.example"));
-    const QUrl program = ProgramPageAddress();
+    QCOMPARE(homePageDisplayName(), QStringLiteral("www.azivoder.example"));
+    const QUrl program = programPageAddress();
     QCOMPARE(program.host(), QStringLiteral("www.azivoder.example"));
     for (WebPage page : AllPages)
-        QVERIFY(program != WebPageAddress(page));
+        QVERIFY(program != webPageAddress(page));
 }
 
 void TestWebPage::noBrowserMeansNothingVisible() {
     // No handler and no desktop to ask: the call returns at once and says nothing.
-    MessageBox::setScripted(true);
-    MessageBox::clear();
+    MessageBoxes::setScripted(true);
+    MessageBoxes::clear();
     QElapsedTimer timer;
     timer.start();
-    OpenWebAddress(QUrl(QStringLiteral("azivoder-nowhere://page")));
+    openWebAddress(QUrl(QStringLiteral("azivoder-nowhere://page")));
     QVERIFY(timer.elapsed() < 5000);
-    QCOMPARE(MessageBox::shown().size(), 0);
+    QCOMPARE(MessageBoxes::shown().size(), 0);
     QCOMPARE(QApplication::topLevelWidgets().size(), 0);
 }
 

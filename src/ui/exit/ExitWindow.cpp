@@ -3,7 +3,7 @@
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/Fonts.h"
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/exit/ReferralBoxes.h"
 #include "ui/widgets/Twips.h"
 #include "web/WebPage.h"
@@ -88,14 +88,14 @@ ExitWindow::ExitWindow(geomancy::RandomSource& random, QWidget* parent)
                           Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmExit"));
     setWindowTitle(WindowCaption);
-    setWindowIcon(AppIcon());
+    setWindowIcon(appIcon());
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
     setColours(this, palette().color(QPalette::WindowText), Qt::white);
     setFixedSize(twips::size(ClientWidth, ClientHeight));
 
     createControls();
-    PlaceControls(this, Places);
+    placeControls(this, Places);
     arrangeTabOrder();
     try {
         pickSupportMessage(random);
@@ -107,11 +107,11 @@ ExitWindow::ExitWindow(geomancy::RandomSource& random, QWidget* parent)
 void ExitWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Centred once the frame is known, so the whole window sits mid-screen.
-    CentreOnScreen(this);
+    centreOnScreen(this);
 }
 
-QString ExitWindow::SupportMessage(int index) {
-    const QString site = HomePageDisplayName();
+QString ExitWindow::supportMessage(int index) {
+    const QString site = homePageDisplayName();
     switch (index) {
     case 0:
         return QStringLiteral("Please support our discussion board at %1: visit it regularly and join in its "
@@ -133,28 +133,28 @@ QString ExitWindow::SupportMessage(int index) {
 }
 
 void ExitWindow::createControls() {
-    cmdClose_ = named(new QPushButton(QStringLiteral("E&xit"), this), "cmdClose");
-    connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);
+    closeButton_ = named(new QPushButton(QStringLiteral("E&xit"), this), "cmdClose");
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* picture = named(new QLabel(this), "Picture1");
-    picture->setPixmap(AppIcon().pixmap(32, 32));
+    picture->setPixmap(appIcon().pixmap(32, 32));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* title = named(new QLabel(WindowCaption, this), "Label1");
     title->setFont(fonts::msSansSerif(18));
 
-    label2_ = named(new QLabel(SupportMessage(1), this), "Label2");
-    label2_->setFont(fonts::verdana(9.75, fonts::Bold));
-    label2_->setWordWrap(true);
-    label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    supportMessage_ = named(new QLabel(supportMessage(1), this), "Label2");
+    supportMessage_->setFont(fonts::verdana(9.75, fonts::Bold));
+    supportMessage_->setWordWrap(true);
+    supportMessage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    check1_ = named(new QCheckBox(QStringLiteral("Take me to %1 now to see what is new").arg(HomePageDisplayName()),
+    visitHomeBox_ = named(new QCheckBox(QStringLiteral("Take me to %1 now to see what is new").arg(homePageDisplayName()),
                                   this),
                     "Check1");
-    check1_->setFont(BoxFont());
-    setColours(check1_, CheckBlue);
-    check1_->setCursor(Qt::PointingHandCursor);
-    connect(check1_, &QCheckBox::clicked, this, &ExitWindow::Check1_Click);
+    visitHomeBox_->setFont(BoxFont());
+    setColours(visitHomeBox_, CheckBlue);
+    visitHomeBox_->setCursor(Qt::PointingHandCursor);
+    connect(visitHomeBox_, &QCheckBox::clicked, this, &ExitWindow::visitHomePage);
 
     createReferralFrame();
     createSoftwareFrame();
@@ -162,24 +162,24 @@ void ExitWindow::createControls() {
 
 void ExitWindow::createReferralFrame() {
     QGroupBox* frame = createNavyFrame("Frame2", QStringLiteral("Refer A Friend"), this);
-    txtName_ = createBox("txtName", referral::NamePlaceholder, frame);
-    txtEmail_ = createBox("txtEmail", referral::EmailPlaceholder, frame);
-    txtFriendName_ = createBox("txtFriendName", referral::FriendNamePlaceholder, frame);
-    txtFriendEmail_ = createBox("txtFriendEmail", referral::FriendEmailPlaceholder, frame);
-    EmailBlankGuard::install(txtEmail_);
-    EmailBlankGuard::install(txtFriendEmail_);
+    nameField_ = createBox("txtName", referral::NamePlaceholder, frame);
+    emailField_ = createBox("txtEmail", referral::EmailPlaceholder, frame);
+    friendNameField_ = createBox("txtFriendName", referral::FriendNamePlaceholder, frame);
+    friendEmailField_ = createBox("txtFriendEmail", referral::FriendEmailPlaceholder, frame);
+    EmailBlankGuard::install(emailField_);
+    EmailBlankGuard::install(friendEmailField_);
 
-    cmdSubmit_ = named(new QPushButton(QStringLiteral("Refer A Friend &Now"), frame), "cmdSubmit");
-    cmdSubmit_->setFont(fonts::verdana(8.25, fonts::Bold));
-    setColours(cmdSubmit_, QPalette().color(QPalette::ButtonText));
-    connect(cmdSubmit_, &QPushButton::clicked, this, &ExitWindow::cmdSubmit_Click);
+    submitButton_ = named(new QPushButton(QStringLiteral("Refer A Friend &Now"), frame), "cmdSubmit");
+    submitButton_->setFont(fonts::verdana(8.25, fonts::Bold));
+    setColours(submitButton_, QPalette().color(QPalette::ButtonText));
+    connect(submitButton_, &QPushButton::clicked, this, &ExitWindow::submitReferral);
 
-    txtMessage_ = named(new QPlainTextEdit(frame), "txtMessage");
-    txtMessage_->setFont(BoxFont());
-    txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtMessage_->setTabChangesFocus(true);
-    SetBoxText(txtMessage_, referral::InitialMessage);
-    PlaceholderKeeper::install(txtMessage_, referral::MessagePlaceholder);
+    messageField_ = named(new QPlainTextEdit(frame), "txtMessage");
+    messageField_->setFont(BoxFont());
+    messageField_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    messageField_->setTabChangesFocus(true);
+    setBoxText(messageField_, referral::InitialMessage);
+    PlaceholderKeeper::install(messageField_, referral::MessagePlaceholder);
 }
 
 void ExitWindow::createSoftwareFrame() {
@@ -202,45 +202,45 @@ void ExitWindow::createSoftwareFrame() {
                                             fonts::verdana(8.25, fonts::Bold | fonts::Underline), frame);
     named(link, "lblGoToHome");
     setColours(link, Yellow);
-    connect(link, &ClickableLabel::clicked, this, [] { OpenWebPage(WebPage::OtherSoftwarePage); });
+    connect(link, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::OtherSoftwarePage); });
 }
 
 void ExitWindow::arrangeTabOrder() {
     // "E&xit" first, then the form from top to bottom, the hidden message box
     // before the button that sends it.
-    QWidget* const order[] = {cmdClose_, txtName_,    txtEmail_,  txtFriendName_,
-                              txtFriendEmail_, txtMessage_, cmdSubmit_, check1_};
+    QWidget* const order[] = {closeButton_, nameField_,    emailField_,  friendNameField_,
+                              friendEmailField_, messageField_, submitButton_, visitHomeBox_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    cmdClose_->setFocus();
+    closeButton_->setFocus();
 }
 
 void ExitWindow::pickSupportMessage(geomancy::RandomSource& random) {
     random.seedFromClock();
     const int index = static_cast<int>(std::floor(static_cast<double>(random.next()) * SupportMessageCount));
-    label2_->setText(SupportMessage(index));
+    supportMessage_->setText(supportMessage(index));
 }
 
 referral::Values ExitWindow::referralValues() const {
-    return referral::Trimmed({BoxText(txtName_), BoxText(txtEmail_), BoxText(txtMessage_),
-                              BoxText(txtFriendName_), BoxText(txtFriendEmail_)});
+    return referral::trimmed({boxText(nameField_), boxText(emailField_), boxText(messageField_),
+                              boxText(friendNameField_), boxText(friendEmailField_)});
 }
 
-void ExitWindow::Check1_Click(bool checked) {
+void ExitWindow::visitHomePage(bool checked) {
     if (!checked)
         return;
-    check1_->setChecked(false);
-    OpenWebPage(WebPage::HomePage);
+    visitHomeBox_->setChecked(false);
+    openWebPage(WebPage::HomePage);
 }
 
-void ExitWindow::cmdSubmit_Click() {
+void ExitWindow::submitReferral() {
     const referral::Values values = referralValues();
-    const QString problem = referral::Problem(values);
+    const QString problem = referral::problem(values);
     if (!problem.isEmpty()) {
-        MessageBox::error(this, problem);
+        MessageBoxes::error(this, problem);
         return;
     }
-    OpenWebAddress(referral::Address(values));
+    openWebAddress(referral::address(values));
 }
 
 void ExitWindow::closeEvent(QCloseEvent* event) {

@@ -24,7 +24,7 @@ public:
     explicit ExitWindow(geomancy::RandomSource& random, QWidget* parent = nullptr);
 
     // The four support messages; index 1 is also the design-time text.
-    static QString SupportMessage(int index);
+    static QString supportMessage(int index);
     static constexpr int SupportMessageCount = 4;
 
     // The trimmed box contents as a referral.
@@ -44,16 +44,16 @@ private:
     void arrangeTabOrder();
     void pickSupportMessage(geomancy::RandomSource& random);
 
-    void Check1_Click(bool checked);
-    void cmdSubmit_Click();
+    void visitHomePage(bool checked);
+    void submitReferral();
 
-    QLabel* label2_ = nullptr;
-    QCheckBox* check1_ = nullptr;
-    QPushButton* cmdClose_ = nullptr;
-    QLineEdit* txtName_ = nullptr;
-    QLineEdit* txtEmail_ = nullptr;
-    QLineEdit* txtFriendName_ = nullptr;
-    QLineEdit* txtFriendEmail_ = nullptr;
-    QPushButton* cmdSubmit_ = nullptr;
-    QPlainTextEdit* txtMessage_ = nullptr;
+    QLabel* supportMessage_ = nullptr;
+    QCheckBox* visitHomeBox_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    QLineEdit* nameField_ = nullptr;
+    QLineEdit* emailField_ = nullptr;
+    QLineEdit* friendNameField_ = nullptr;
+    QLineEdit* friendEmailField_ = nullptr;
+    QPushButton* submitButton_ = nullptr;
+    QPlainTextEdit* messageField_ = nullptr;
 };

@@ -4,7 +4,7 @@
 
 namespace referral {
 
-QString TrimBlanks(const QString& text) {
+QString trimBlanks(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && text.at(first) == QLatin1Char(' '))
@@ -14,9 +14,9 @@ QString TrimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-Values Trimmed(const Values& values) {
-    return {TrimBlanks(values.name), TrimBlanks(values.email), TrimBlanks(values.message),
-            TrimBlanks(values.friendName), TrimBlanks(values.friendEmail)};
+Values trimmed(const Values& values) {
+    return {trimBlanks(values.name), trimBlanks(values.email), trimBlanks(values.message),
+            trimBlanks(values.friendName), trimBlanks(values.friendEmail)};
 }
 
 namespace {
@@ -27,7 +27,7 @@ bool missing(const QString& value, const QString& placeholder) {
 
 } // namespace
 
-QString Problem(const Values& values) {
+QString problem(const Values& values) {
     if (values.email == values.friendEmail)
         return DistinctEmails;
     for (QChar required : {QLatin1Char('@'), QLatin1Char('.')}) {
@@ -53,14 +53,14 @@ QString Problem(const Values& values) {
     return QString();
 }
 
-QUrl Address(const Values& values) {
+QUrl address(const Values& values) {
     const QString items[][2] = {
         {QStringLiteral("taf1"), values.name},
         {QStringLiteral("taf2"), values.email},
         {QStringLiteral("taf3"), values.message},
         {QStringLiteral("taf4"), values.friendName},
         {QStringLiteral("taf5"), values.friendEmail},
-        {QStringLiteral("taf6"), ProgramPageAddress().toString(QUrl::FullyEncoded)},
+        {QStringLiteral("taf6"), programPageAddress().toString(QUrl::FullyEncoded)},
     };
     // toPercentEncoding leaves only letters, digits and "-._~" as they are:
     // '&', '=', '#', '+', '%', line breaks and non-ASCII letters (as UTF-8)
@@ -71,7 +71,7 @@ QUrl Address(const Values& values) {
             query += '&';
         query += item[0].toLatin1() + '=' + QUrl::toPercentEncoding(item[1]);
     }
-    QUrl address = WebPageAddress(WebPage::ReferralPage);
+    QUrl address = webPageAddress(WebPage::ReferralPage);
     address.setQuery(QString::fromLatin1(query), QUrl::StrictMode);
     return address;
 }

@@ -35,18 +35,18 @@ struct Values {
 
 // Removes leading and trailing blanks (spaces only: a line break at the end
 // of the message is part of it).
-QString TrimBlanks(const QString& text);
+QString trimBlanks(const QString& text);
 
 // Values with every field trimmed of blanks.
-Values Trimmed(const Values& values);
+Values trimmed(const Values& values);
 
 // The message of the first check the (trimmed) values fail, in the order
 // the user is told about them; empty when the referral may be sent.
-QString Problem(const Values& values);
+QString problem(const Values& values);
 
 // The referral page with taf1..taf6 (name, e-mail, message, friend's name,
 // friend's e-mail, the program's page). Every value is percent-encoded, so
 // whatever a box holds comes back unchanged and cannot add or alter a key.
-QUrl Address(const Values& values);
+QUrl address(const Values& values);
 
 } // namespace referral

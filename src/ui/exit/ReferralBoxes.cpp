@@ -1,6 +1,6 @@
 #include "ui/exit/ReferralBoxes.h"
 
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/exit/Referral.h"
 
 #include <QFocusEvent>
@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-QString BoxText(const QWidget* box) {
+QString boxText(const QWidget* box) {
     if (auto* line = qobject_cast<const QLineEdit*>(box))
         return line->text();
     if (auto* multi = qobject_cast<const QPlainTextEdit*>(box)) {
@@ -18,7 +18,7 @@ QString BoxText(const QWidget* box) {
     return QString();
 }
 
-void SetBoxText(QWidget* box, const QString& text) {
+void setBoxText(QWidget* box, const QString& text) {
     if (auto* line = qobject_cast<QLineEdit*>(box))
         line->setText(text);
     else if (auto* multi = qobject_cast<QPlainTextEdit*>(box))
@@ -43,11 +43,11 @@ bool PlaceholderKeeper::eventFilter(QObject* watched, QEvent* event) {
         return false;
 
     auto* box = static_cast<QWidget*>(watched);
-    const QString trimmed = referral::TrimBlanks(BoxText(box));
+    const QString trimmed = referral::trimBlanks(boxText(box));
     if (focusIn && trimmed == placeholder_)
-        SetBoxText(box, QString());
+        setBoxText(box, QString());
     else if (!focusIn && trimmed.isEmpty())
-        SetBoxText(box, placeholder_);
+        setBoxText(box, placeholder_);
     return false;
 }
 
@@ -59,7 +59,7 @@ bool EmailBlankGuard::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->text() != QLatin1String(" "))
         return false;
     auto* box = static_cast<QWidget*>(watched);
-    MessageBox::error(box->window(), referral::BlankInEmail);
+    MessageBoxes::error(box->window(), referral::BlankInEmail);
     box->setFocus(Qt::OtherFocusReason);
     return true; // the blank never reaches the box
 }

@@ -38,5 +38,5 @@ private:
 };
 
 // A box's text with CR LF line breaks, and the reverse.
-QString BoxText(const QWidget* box);
-void SetBoxText(QWidget* box, const QString& text);
+QString boxText(const QWidget* box);
+void setBoxText(QWidget* box, const QString& text);

@@ -47,7 +47,7 @@ ClickableLabel* createLink(const char* name, const QString& text, WebPage page, 
     auto* link = ClickableLabel::createLink(text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), parent);
     link->setObjectName(QString::fromLatin1(name));
     setColour(link, QPalette::WindowText, DarkRed);
-    QObject::connect(link, &ClickableLabel::clicked, link, [page] { OpenWebPage(page); });
+    QObject::connect(link, &ClickableLabel::clicked, link, [page] { openWebPage(page); });
     return link;
 }
 
@@ -57,28 +57,28 @@ AboutWindow::AboutWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(WindowCaption);
-    setWindowIcon(AppIcon());
+    setWindowIcon(appIcon());
     setModal(true);
     setAutoFillBackground(true);
     setColour(this, QPalette::Window, Qt::white);
     setFixedSize(twips::size(ClientWidth, ClientHeight));
     createControls();
-    PlaceControls(this, Places);
+    placeControls(this, Places);
 }
 
 void AboutWindow::createControls() {
     // cmdOK comes first so that it is first in the tab order.
-    cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setFont(fonts::verdana(8.25, fonts::Bold));
-    setColour(cmdOK_, QPalette::Button, LightGrey);
-    cmdOK_->setDefault(true);
-    cmdOK_->setFocus();
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_->setObjectName(QStringLiteral("cmdOK"));
+    okButton_->setFont(fonts::verdana(8.25, fonts::Bold));
+    setColour(okButton_, QPalette::Button, LightGrey);
+    okButton_->setDefault(true);
+    okButton_->setFocus();
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(AppIcon().pixmap(32, 32));
+    picture->setPixmap(appIcon().pixmap(32, 32));
 
     createLabel("Label2", WindowCaption, fonts::verdana(9.75, fonts::Bold), DarkRed, this);
     createLabel("Label1",
@@ -87,7 +87,7 @@ void AboutWindow::createControls() {
                                "your chart based on geomancy."),
                 fonts::verdana(8.25), DarkGrey, this)
         ->setWordWrap(true);
-    createLink("lblHomePage", QStringLiteral("Click here to visit ") + HomePageDisplayName(), WebPage::HomePage,
+    createLink("lblHomePage", QStringLiteral("Click here to visit ") + homePageDisplayName(), WebPage::HomePage,
                this);
     createLabel("Label3",
                 QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
@@ -103,11 +103,11 @@ void AboutWindow::createControls() {
     setColour(rule, QPalette::Window, DarkGrey);
 }
 
-void AboutWindow::reject() { cmdOK_->click(); }
+void AboutWindow::reject() { okButton_->click(); }
 
 void AboutWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CentreOnScreen(this);
+    centreOnScreen(this);
 }
 
 void AboutWindow::showModal(QWidget* parent) {

@@ -22,5 +22,5 @@ private:
     void createControls();
     void showEvent(QShowEvent* event) override;
 
-    QPushButton* cmdOK_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };

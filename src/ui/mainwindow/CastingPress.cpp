@@ -18,36 +18,36 @@ constexpr int ResetPress = LastCasting + 1;
 
 } // namespace
 
-void MainWindow::cmdProceed_Click() {
-    ignoringErrors([this] { reading_.setCastCount(static_cast<std::int16_t>(reading_.CastCount() + 1)); });
-    const int k = reading_.CastCount();
+void MainWindow::castNext() {
+    ignoringErrors([this] { reading_.setCastCount(static_cast<std::int16_t>(reading_.castCount() + 1)); });
+    const int k = reading_.castCount();
     if (k >= 1 && k <= LastCasting) {
-        castNext(k);
+        makeCasting(k);
     } else if (k == ResetPress) {
         ignoringErrors([this] {
-            if (cmdProceed_->text() == maintexts::RefreshCaption)
+            if (castButton_->text() == maintexts::RefreshCaption)
                 resetReading();
         });
-        ignoringErrors([this] { ssTab1_->setCurrentIndex(0); });
+        ignoringErrors([this] { tabs_->setCurrentIndex(0); });
     }
 }
 
-void MainWindow::castNext(int k) {
-    ignoringErrors([this, k] { reading_.CastLines(k); });
+void MainWindow::makeCasting(int k) {
+    ignoringErrors([this, k] { reading_.castLines(k); });
     showDots(k);
     if (k == 1) {
         // The Ascendant always stands in house 1: its marker, no cell text.
-        ignoringErrors([this] { reading_.InterpretCasting(1); });
-        ignoringErrors([this] { asc_[0]->show(); });
+        ignoringErrors([this] { reading_.interpretCasting(1); });
+        ignoringErrors([this] { houseLabels_[0]->show(); });
     } else {
         ignoringErrors([this, k] { placePlanet(k); });
-        ignoringErrors([this, k] { reading_.InterpretCasting(k); });
+        ignoringErrors([this, k] { reading_.interpretCasting(k); });
     }
     if (k == LastCasting) {
-        ignoringErrors([this] { cmdProceed_->setText(maintexts::RefreshCaption); });
-        ignoringErrors([this] { cmdPrint_->setEnabled(true); });
+        ignoringErrors([this] { castButton_->setText(maintexts::RefreshCaption); });
+        ignoringErrors([this] { printButton_->setEnabled(true); });
     }
-    ignoringErrors([this, k] { ssTab1_->setCurrentIndex(k - 1); });
+    ignoringErrors([this, k] { tabs_->setCurrentIndex(k - 1); });
 }
 
 void MainWindow::showDots(int k) {
@@ -55,8 +55,8 @@ void MainWindow::showDots(int k) {
     for (int slot = first; slot < first + 4; ++slot) {
         ignoringErrors([this, slot] {
             const int value = reading_.lineValues()[slot];
-            QLabel* dot = picCircle_.at(static_cast<std::size_t>(slot));
-            dot->setPixmap(imgCircle_.picture(value));
+            QLabel* dot = dots_.at(static_cast<std::size_t>(slot));
+            dot->setPixmap(dotPictures_.picture(value));
             dot->setAccessibleName(DotPictures::accessibleName(value));
             dot->show();
         });
@@ -66,38 +66,38 @@ void MainWindow::showDots(int k) {
 void MainWindow::placePlanet(int k) {
     // The model appends the planet's name to its copy of the cell, which the
     // caption mirrors: one cell text, never two that could disagree.
-    const std::optional<int> house = reading_.PlacePlanet(k);
+    const std::optional<int> house = reading_.placePlanet(k);
     if (house)
-        lblHouses_.at(static_cast<std::size_t>(*house - 1))
+        houseCells_.at(static_cast<std::size_t>(*house - 1))
             ->setText(QString::fromStdString(reading_.houseCell(*house)));
 }
 
 void MainWindow::resetReading() {
     ignoringErrors([this] { currentFigure_.clear(); });
-    ignoringErrors([this] { cmdPrint_->setEnabled(false); });
+    ignoringErrors([this] { printButton_->setEnabled(false); });
     ignoringErrors([this] {
         for (const FigureControls& tab : tabFigures_)
             tab.clear();
     });
     ignoringErrors([this] { reading_.reset(); }); // CastCount 0, no line values, empty cells
     ignoringErrors([this] {
-        for (QLabel* cell : lblHouses_)
+        for (QLabel* cell : houseCells_)
             cell->clear();
     });
     ignoringErrors([this] {
-        for (QLabel* dot : picCircle_)
+        for (QLabel* dot : dots_)
             dot->hide();
     });
-    ignoringErrors([this] { cmdProceed_->setText(maintexts::CastCaption); });
+    ignoringErrors([this] { castButton_->setText(maintexts::CastCaption); });
     ignoringErrors([this] {
         if (report_.reset)
             report_.reset();
     });
     ignoringErrors([this] { bringHouseLabelsToFront(); });
-    ignoringErrors([this] { asc_[0]->hide(); });
+    ignoringErrors([this] { houseLabels_[0]->hide(); });
 }
 
-void MainWindow::cmdPrint_Click() {
+void MainWindow::showReport() {
     ignoringErrors([this] {
         if (report_.show)
             report_.show();

@@ -72,7 +72,7 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     : QMainWindow(parent), reading_(reading) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(WindowCaption);
-    setWindowIcon(AppIcon());
+    setWindowIcon(appIcon());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -96,7 +96,7 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     // its client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     centreOnScreen();
-    Form_Load();
+    enterReadyState();
 }
 
 MainWindow::~MainWindow() {
@@ -116,68 +116,68 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::createActions() {
-    mnuExit_ = new QAction(QStringLiteral("E&xit"), this);
-    mnuExit_->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuExit_, &QAction::triggered, this, &QWidget::close);
+    exitAction_ = new QAction(QStringLiteral("E&xit"), this);
+    exitAction_->setObjectName(QStringLiteral("mnuExit"));
+    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
-    mnuOnline_ = new QAction(QStringLiteral("&Online Help"), this);
-    mnuOnline_->setObjectName(QStringLiteral("mnuOnline"));
-    connect(mnuOnline_, &QAction::triggered, this, [] { ignoringErrors([] { OpenWebPage(WebPage::OnlineHelpPage); }); });
+    onlineHelpAction_ = new QAction(QStringLiteral("&Online Help"), this);
+    onlineHelpAction_->setObjectName(QStringLiteral("mnuOnline"));
+    connect(onlineHelpAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::OnlineHelpPage); }); });
 
-    mnuVisit_ = new QAction(QStringLiteral("&Visit Us Online"), this);
-    mnuVisit_->setObjectName(QStringLiteral("mnuVisit"));
-    connect(mnuVisit_, &QAction::triggered, this, [] { ignoringErrors([] { OpenWebPage(WebPage::HomePage); }); });
+    visitAction_ = new QAction(QStringLiteral("&Visit Us Online"), this);
+    visitAction_->setObjectName(QStringLiteral("mnuVisit"));
+    connect(visitAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::HomePage); }); });
 
-    mnuFileSep1_ = new QAction(this);
-    mnuFileSep1_->setObjectName(QStringLiteral("mnuFileSep1"));
-    mnuFileSep1_->setSeparator(true);
+    firstSeparator_ = new QAction(this);
+    firstSeparator_->setObjectName(QStringLiteral("mnuFileSep1"));
+    firstSeparator_->setSeparator(true);
 
-    mnuUpdate_ = new QAction(QStringLiteral("&Check for Software Update"), this);
-    mnuUpdate_->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(mnuUpdate_, &QAction::triggered, this, [] { ignoringErrors([] { OpenWebPage(WebPage::DownloadPage); }); });
+    updateAction_ = new QAction(QStringLiteral("&Check for Software Update"), this);
+    updateAction_->setObjectName(QStringLiteral("mnuUpdate"));
+    connect(updateAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::DownloadPage); }); });
 
-    mnuFileSep2_ = new QAction(this);
-    mnuFileSep2_->setObjectName(QStringLiteral("mnuFileSep2"));
-    mnuFileSep2_->setSeparator(true);
+    secondSeparator_ = new QAction(this);
+    secondSeparator_->setObjectName(QStringLiteral("mnuFileSep2"));
+    secondSeparator_->setSeparator(true);
 
-    mnuAbout_ = new QAction(QStringLiteral("&About Software"), this);
-    mnuAbout_->setObjectName(QStringLiteral("mnuAbout"));
-    connect(mnuAbout_, &QAction::triggered, this, &MainWindow::aboutRequested);
+    aboutAction_ = new QAction(QStringLiteral("&About Software"), this);
+    aboutAction_->setObjectName(QStringLiteral("mnuAbout"));
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::aboutRequested);
 
-    mnuDonate_ = new QAction(QStringLiteral("&Donate"), this);
-    mnuDonate_->setObjectName(QStringLiteral("mnuDonate"));
-    connect(mnuDonate_, &QAction::triggered, this, [] { ignoringErrors([] { OpenWebPage(WebPage::DonationPage); }); });
+    donateAction_ = new QAction(QStringLiteral("&Donate"), this);
+    donateAction_->setObjectName(QStringLiteral("mnuDonate"));
+    connect(donateAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::DonationPage); }); });
 
     // Present but not usable.
-    mnumakemoney_ = new QAction(QStringLiteral("Make Money &Online"), this);
-    mnumakemoney_->setObjectName(QStringLiteral("mnumakemoney"));
-    mnumakemoney_->setEnabled(false);
+    makeMoneyAction_ = new QAction(QStringLiteral("Make Money &Online"), this);
+    makeMoneyAction_->setObjectName(QStringLiteral("mnumakemoney"));
+    makeMoneyAction_->setEnabled(false);
 }
 
 void MainWindow::createMenus() {
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     fileMenu->setObjectName(QStringLiteral("nuFile"));
     fileMenu->menuAction()->setObjectName(QStringLiteral("nuFile"));
-    fileMenu->addAction(mnuExit_);
+    fileMenu->addAction(exitAction_);
 
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
     helpMenu->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    helpMenu->addActions({mnuOnline_, mnuVisit_, mnuFileSep1_, mnuUpdate_, mnuFileSep2_, mnuAbout_});
+    helpMenu->addActions({onlineHelpAction_, visitAction_, firstSeparator_, updateAction_, secondSeparator_, aboutAction_});
 
     // Commands straight on the menu bar, without a submenu.
-    menuBar()->addAction(mnuDonate_);
-    menuBar()->addAction(mnumakemoney_);
+    menuBar()->addAction(donateAction_);
+    menuBar()->addAction(makeMoneyAction_);
 }
 
 void MainWindow::createTopLine(QWidget* client) {
-    label61_ = ClickableLabel::createLink(maintexts::label61Text(HomePageDisplayName()),
+    topLine_ = ClickableLabel::createLink(maintexts::label61Text(homePageDisplayName()),
                                           fonts::verdana(9, fonts::Bold | fonts::Underline), client);
-    label61_->setObjectName(QStringLiteral("Label61"));
-    label61_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(label61_, DarkGrey);
-    label61_->setGeometry(Label61.toPixels());
-    connect(label61_, &ClickableLabel::clicked, this, [] { ignoringErrors([] { OpenWebPage(WebPage::HomePage); }); });
+    topLine_->setObjectName(QStringLiteral("Label61"));
+    topLine_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(topLine_, DarkGrey);
+    topLine_->setGeometry(Label61.toPixels());
+    connect(topLine_, &ClickableLabel::clicked, this, [] { ignoringErrors([] { openWebPage(WebPage::HomePage); }); });
 
     auto* rule = new QFrame(client);
     rule->setObjectName(QStringLiteral("rule"));
@@ -186,15 +186,15 @@ void MainWindow::createTopLine(QWidget* client) {
     rule->setGeometry(Rule.toPixels());
 
     // Clickable, but not dressed as a link.
-    label2_ = new ClickableLabel(maintexts::Label2Text, client);
-    label2_->setObjectName(QStringLiteral("Label2"));
-    label2_->setFont(fonts::verdana(8.25, fonts::Bold));
-    setTextColour(label2_, Blue);
-    label2_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label2_->setWordWrap(true);
-    label2_->setGeometry(mainlayout::Label2.toPixels());
-    connect(label2_, &ClickableLabel::clicked, this,
-            [] { ignoringErrors([] { OpenWebPage(WebPage::FullBrandingPage); }); });
+    descriptionLink_ = new ClickableLabel(maintexts::Label2Text, client);
+    descriptionLink_->setObjectName(QStringLiteral("Label2"));
+    descriptionLink_->setFont(fonts::verdana(8.25, fonts::Bold));
+    setTextColour(descriptionLink_, Blue);
+    descriptionLink_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    descriptionLink_->setWordWrap(true);
+    descriptionLink_->setGeometry(mainlayout::Label2.toPixels());
+    connect(descriptionLink_, &ClickableLabel::clicked, this,
+            [] { ignoringErrors([] { openWebPage(WebPage::FullBrandingPage); }); });
 }
 
 void MainWindow::createFigureFrame(QWidget* client) {
@@ -216,8 +216,8 @@ void MainWindow::createFigureFrame(QWidget* client) {
         auto* dot = new QLabel(columns[static_cast<std::size_t>(i / DotsPerColumn)]);
         dot->setObjectName(indexed("picCircle", i));
         dot->setGeometry(dotBox(i).toPixels());
-        dot->setPixmap(imgCircle_.picture(1)); // every box carries picture 1 until its line is cast
-        picCircle_[static_cast<std::size_t>(i)] = dot;
+        dot->setPixmap(dotPictures_.picture(1)); // every box carries picture 1 until its line is cast
+        dots_[static_cast<std::size_t>(i)] = dot;
     }
 }
 
@@ -242,13 +242,13 @@ void MainWindow::createChart(QWidget* client) {
         // QLabel breaks at CR LF as at a plain LF, so the caption holds the
         // cell text exactly, empty first line included.
         setBackground(cell, QGuiApplication::palette().color(QPalette::Base)); // the system window colour
-        lblHouses_[static_cast<std::size_t>(i)] = cell;
+        houseCells_[static_cast<std::size_t>(i)] = cell;
     };
     const QFont houseFont = fonts::verdana(8.25, fonts::Bold | fonts::Italic);
     const auto createHouseLabel = [&](int index, const QString& text, const QColor& colour, const TwipRect& at) {
         QLabel* label = createLabel(text, indexed("Asc", index), houseFont, colour, at, chart);
         setBackground(label, Qt::white);
-        asc_[static_cast<std::size_t>(index)] = label;
+        houseLabels_[static_cast<std::size_t>(index)] = label;
     };
 
     createCell(0);
@@ -271,7 +271,7 @@ void MainWindow::createChart(QWidget* client) {
                                       chart);
     centreLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    const auto& signs = geomancy::HouseSigns();
+    const auto& signs = geomancy::houseSigns();
     for (int i = 0; i < HouseCount; ++i) {
         const ChartHouse& house = ChartHouses[static_cast<std::size_t>(i)];
         auto* sign = new QLabel(QString::fromLatin1(signs[static_cast<std::size_t>(i)]), chart);
@@ -283,14 +283,14 @@ void MainWindow::createChart(QWidget* client) {
 }
 
 void MainWindow::createTabs(QWidget* client) {
-    ssTab1_ = new TwoRowTabWidget(TabsPerRow, twips::toPixels(TabHeaderRowHeight), client);
-    ssTab1_->setObjectName(QStringLiteral("SSTab1"));
-    ssTab1_->setGeometry(mainlayout::SSTab1.toPixels());
+    tabs_ = new TwoRowTabWidget(TabsPerRow, twips::toPixels(TabHeaderRowHeight), client);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->setGeometry(mainlayout::SSTab1.toPixels());
 
     for (int k = 0; k < TabCount; ++k) {
         auto* page = new QWidget;
         page->setObjectName(indexed("tabPage", k));
-        ssTab1_->addTab(page, QString::fromLatin1(maintexts::TabCaptions[static_cast<std::size_t>(k)]));
+        tabs_->addTab(page, QString::fromLatin1(maintexts::TabCaptions[static_cast<std::size_t>(k)]));
     }
 
     // The frames' places are given from the top of the tab control; the
@@ -298,9 +298,9 @@ void MainWindow::createTabs(QWidget* client) {
     for (int k = 0; k < TabCount; ++k) {
         const TwipRect& at = k == 0 ? TabFrameFirst : TabFrame;
         QGroupBox* frame = createFrame(QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),
-                                       fonts::verdana(9, fonts::Bold), Red, at, ssTab1_->widget(k));
+                                       fonts::verdana(9, fonts::Bold), Red, at, tabs_->widget(k));
         frame->setObjectName(indexed("ss", k));
-        frame->move(frame->pos() - QPoint(0, ssTab1_->pageOffset()));
+        frame->move(frame->pos() - QPoint(0, tabs_->pageOffset()));
         tabFigures_[static_cast<std::size_t>(k)] = buildFigurePanel(frame, QStringLiteral("Display_%1").arg(k));
         ClipboardGuard::install(tabFigures_[static_cast<std::size_t>(k)].significance);
     }
@@ -318,12 +318,12 @@ void MainWindow::createButtons(QWidget* client) {
         button->setGeometry(at.toPixels());
         return button;
     };
-    cmdProceed_ = createButton(maintexts::CastCaption, "cmdProceed", fonts::verdana(9.75, fonts::Bold), CmdProceed);
-    connect(cmdProceed_, &QPushButton::clicked, this, &MainWindow::cmdProceed_Click);
+    castButton_ = createButton(maintexts::CastCaption, "cmdProceed", fonts::verdana(9.75, fonts::Bold), CmdProceed);
+    connect(castButton_, &QPushButton::clicked, this, &MainWindow::castNext);
 
-    cmdPrint_ = createButton(maintexts::PrintCaption, "cmdPrint", fonts::verdana(8.25, fonts::Bold), CmdPrint);
-    cmdPrint_->setEnabled(false); // until a reading is complete
-    connect(cmdPrint_, &QPushButton::clicked, this, &MainWindow::cmdPrint_Click);
+    printButton_ = createButton(maintexts::PrintCaption, "cmdPrint", fonts::verdana(8.25, fonts::Bold), CmdPrint);
+    printButton_->setEnabled(false); // until a reading is complete
+    connect(printButton_, &QPushButton::clicked, this, &MainWindow::showReport);
 }
 
 void MainWindow::createBrandingFrame(QWidget* client) {
@@ -345,12 +345,12 @@ void MainWindow::createBrandingFrame(QWidget* client) {
         label->setGeometry(BrandLabels.toPixels());
         return label;
     };
-    lblCobrand_ = createBrandLabel(maintexts::CobrandText, "lblCobrand");
-    connect(lblCobrand_, &ClickableLabel::clicked, this,
-            [] { ignoringErrors([] { OpenWebPage(WebPage::CoBrandingPage); }); });
-    lblFullBrand_ = createBrandLabel(maintexts::FullBrandText, "lblFullBrand");
-    connect(lblFullBrand_, &ClickableLabel::clicked, this,
-            [] { ignoringErrors([] { OpenWebPage(WebPage::FullBrandingPage); }); });
+    coBrandLabel_ = createBrandLabel(maintexts::CobrandText, "lblCobrand");
+    connect(coBrandLabel_, &ClickableLabel::clicked, this,
+            [] { ignoringErrors([] { openWebPage(WebPage::CoBrandingPage); }); });
+    fullBrandLabel_ = createBrandLabel(maintexts::FullBrandText, "lblFullBrand");
+    connect(fullBrandLabel_, &ClickableLabel::clicked, this,
+            [] { ignoringErrors([] { openWebPage(WebPage::FullBrandingPage); }); });
 }
 
 void MainWindow::createCurrentFigurePanel(QWidget* client) {
@@ -368,7 +368,7 @@ void MainWindow::registerFigureDisplay() {
 }
 
 void MainWindow::showFigure(int row, int tab) {
-    const geomancy::CatalogueRow& figure = geomancy::FigureCatalogue().at(static_cast<std::size_t>(row));
+    const geomancy::CatalogueRow& figure = geomancy::figureCatalogue().at(static_cast<std::size_t>(row));
     currentFigure_.show(figure);
     tabFigures_.at(static_cast<std::size_t>(tab)).show(figure);
 }
@@ -379,22 +379,22 @@ void MainWindow::centreOnScreen() {
         move(target->availableGeometry().center() - rect().center());
 }
 
-void MainWindow::Form_Load() {
+void MainWindow::enterReadyState() {
     ignoringErrors([this] {
-        for (QLabel* dot : picCircle_)
+        for (QLabel* dot : dots_)
             dot->hide();
     });
-    ignoringErrors([this] { cmdProceed_->setText(maintexts::CastCaption); });
+    ignoringErrors([this] { castButton_->setText(maintexts::CastCaption); });
     ignoringErrors([this] { bringHouseLabelsToFront(); });
     ignoringErrors([this] { currentFigure_.clear(); });
     ignoringErrors([this] {
         for (const FigureControls& tab : tabFigures_)
             tab.clear();
     });
-    ignoringErrors([this] { asc_[0]->hide(); });
+    ignoringErrors([this] { houseLabels_[0]->hide(); });
 }
 
 void MainWindow::bringHouseLabelsToFront() {
-    for (QLabel* label : asc_)
+    for (QLabel* label : houseLabels_)
         label->raise();
 }

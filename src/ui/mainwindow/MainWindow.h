@@ -37,12 +37,12 @@ public:
     // through these. Empty operations mean no report is connected.
     void setReportOperations(ReportOperations operations);
 
-    ClickableLabel* cobrandLabel() const { return lblCobrand_; }
-    ClickableLabel* fullBrandLabel() const { return lblFullBrand_; }
+    ClickableLabel* cobrandLabel() const { return coBrandLabel_; }
+    ClickableLabel* fullBrandLabel() const { return fullBrandLabel_; }
 
     // The casting button's handler: the next casting, or the reset after the
     // eighth. No exception leaves it.
-    void cmdProceed_Click();
+    void castNext();
 
 signals:
     void aboutRequested();
@@ -64,43 +64,43 @@ private:
     void createCurrentFigurePanel(QWidget* client);
     void registerFigureDisplay();
     void centreOnScreen();
-    void Form_Load();
+    void enterReadyState();
 
     // The figure display the model writes into.
     void showFigure(int row, int tab);
 
     // The casting sequence.
-    void castNext(int k);
+    void makeCasting(int k);
     void showDots(int k);
     void placePlanet(int k);
     void resetReading();
     void bringHouseLabelsToFront();
-    void cmdPrint_Click();
+    void showReport();
 
     geomancy::Reading& reading_;
     ReportOperations report_;
-    DotPictures imgCircle_;
+    DotPictures dotPictures_;
 
-    QAction* mnuExit_ = nullptr;
-    QAction* mnuOnline_ = nullptr;
-    QAction* mnuVisit_ = nullptr;
-    QAction* mnuFileSep1_ = nullptr;
-    QAction* mnuUpdate_ = nullptr;
-    QAction* mnuFileSep2_ = nullptr;
-    QAction* mnuAbout_ = nullptr;
-    QAction* mnuDonate_ = nullptr;
-    QAction* mnumakemoney_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* onlineHelpAction_ = nullptr;
+    QAction* visitAction_ = nullptr;
+    QAction* firstSeparator_ = nullptr;
+    QAction* updateAction_ = nullptr;
+    QAction* secondSeparator_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QAction* donateAction_ = nullptr;
+    QAction* makeMoneyAction_ = nullptr;
 
-    ClickableLabel* label61_ = nullptr;
-    ClickableLabel* label2_ = nullptr;
-    ClickableLabel* lblCobrand_ = nullptr;
-    ClickableLabel* lblFullBrand_ = nullptr;
-    std::array<QLabel*, DotCount> picCircle_{};
-    std::array<QLabel*, HouseCount> lblHouses_{};
-    std::array<QLabel*, HouseCount + 1> asc_{};
-    TwoRowTabWidget* ssTab1_ = nullptr;
-    QPushButton* cmdProceed_ = nullptr;
-    QPushButton* cmdPrint_ = nullptr;
+    ClickableLabel* topLine_ = nullptr;
+    ClickableLabel* descriptionLink_ = nullptr;
+    ClickableLabel* coBrandLabel_ = nullptr;
+    ClickableLabel* fullBrandLabel_ = nullptr;
+    std::array<QLabel*, DotCount> dots_{};
+    std::array<QLabel*, HouseCount> houseCells_{};
+    std::array<QLabel*, HouseCount + 1> houseLabels_{};
+    TwoRowTabWidget* tabs_ = nullptr;
+    QPushButton* castButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
     FigureControls currentFigure_;
     std::array<FigureControls, TabCount> tabFigures_{};
 };

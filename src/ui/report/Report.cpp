@@ -6,7 +6,7 @@
 #include <QTextDocument>
 
 Report::Report(QWidget* dialogParent) : dialogParent_(dialogParent), document_(new QTextDocument(this)) {
-    PrepareReportDocument(*document_);
+    prepareReportDocument(*document_);
 }
 
 Report::~Report() {
@@ -21,13 +21,13 @@ ReportOperations Report::operations() {
 
 void Report::append(int castCount, int row) {
     ensureWindow();
-    AppendReportEntry(*document_, castCount, row);
+    appendReportEntry(*document_, castCount, row);
 }
 
 void Report::reset() {
     ensureWindow();
     document_->clear();
-    PrepareReportDocument(*document_);
+    prepareReportDocument(*document_);
 }
 
 void Report::show() { ensureWindow()->exec(); }

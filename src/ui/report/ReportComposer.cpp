@@ -20,7 +20,7 @@ struct ReportField {
 
 // The ten fields of an entry, in order. The significance closes the entry
 // with three empty lines.
-constexpr ReportField kFields[] = {
+constexpr ReportField Fields[] = {
     {"Geomantic Figure Name : ", &CatalogueRow::title, 2},
     {"Keyword : ", &CatalogueRow::keyword, 2},
     {"Associated Day : ", &CatalogueRow::day, 2},
@@ -34,12 +34,12 @@ constexpr ReportField kFields[] = {
 };
 
 // Casting 1 (the Ascendant) has no heading.
-constexpr const char* kHeadings[] = {
+constexpr const char* Headings[] = {
     nullptr, "Sun Position", "Moon Position", "Venus Position",
     "Mercury Position", "Saturn Position", "Jupiter Position", "Mars Position",
 };
 
-const QString kLineBreak = QStringLiteral("\r\n");
+const QString LineBreak = QStringLiteral("\r\n");
 
 // Each piece gets its bold flag, then its colour, then its text, even where
 // they match the previous piece; font name and size come from the document.
@@ -52,40 +52,40 @@ void insertPiece(QTextCursor& cursor, bool bold, const QColor& colour, const QSt
 
 } // namespace
 
-QFont ReportFont() { return fonts::verdana(9.75); }
+QFont reportFont() { return fonts::verdana(9.75); }
 
-QColor ReportLabelColour() { return QColor(128, 0, 0); }
+QColor reportLabelColour() { return QColor(128, 0, 0); }
 
-QColor ReportValueColour() { return QColor(0, 128, 0); }
+QColor reportValueColour() { return QColor(0, 128, 0); }
 
-QString ReportHeading(int castCount) {
-    if (castCount < 2 || castCount > static_cast<int>(std::size(kHeadings)))
+QString reportHeading(int castCount) {
+    if (castCount < 2 || castCount > static_cast<int>(std::size(Headings)))
         return QString();
-    return QString::fromLatin1(kHeadings[castCount - 1]);
+    return QString::fromLatin1(Headings[castCount - 1]);
 }
 
-void PrepareReportDocument(QTextDocument& document) {
-    document.setDefaultFont(ReportFont());
+void prepareReportDocument(QTextDocument& document) {
+    document.setDefaultFont(reportFont());
     document.setUndoRedoEnabled(false);
 }
 
-void AppendReportEntry(QTextDocument& document, int castCount, int row) {
+void appendReportEntry(QTextDocument& document, int castCount, int row) {
     if (row < 0 || row >= geomancy::FigureCount)
         return;
-    const CatalogueRow& figure = geomancy::FigureCatalogue()[static_cast<std::size_t>(row)];
+    const CatalogueRow& figure = geomancy::figureCatalogue()[static_cast<std::size_t>(row)];
 
     QTextCursor cursor(&document);
     cursor.movePosition(QTextCursor::End);
     // One edit block: the views and the clipboard rule see one change per entry.
     cursor.beginEditBlock();
-    const QString heading = ReportHeading(castCount);
+    const QString heading = reportHeading(castCount);
     if (!heading.isEmpty())
-        insertPiece(cursor, true, ReportLabelColour(), heading);
-    for (const ReportField& field : kFields) {
-        insertPiece(cursor, true, ReportLabelColour(), QString::fromLatin1(field.label));
+        insertPiece(cursor, true, reportLabelColour(), heading);
+    for (const ReportField& field : Fields) {
+        insertPiece(cursor, true, reportLabelColour(), QString::fromLatin1(field.label));
         // QTextCursor turns each CR LF into one paragraph break.
-        insertPiece(cursor, false, ReportValueColour(),
-                    QString::fromUtf8(figure.*field.value) + kLineBreak.repeated(field.lineBreaks));
+        insertPiece(cursor, false, reportValueColour(),
+                    QString::fromUtf8(figure.*field.value) + LineBreak.repeated(field.lineBreaks));
     }
     cursor.endEditBlock();
 }

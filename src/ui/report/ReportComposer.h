@@ -11,18 +11,18 @@ class QTextDocument;
 // becomes one paragraph break, so each line of the report is one block.
 
 // Verdana 9.75 pt, the font of every character of the report.
-QFont ReportFont();
+QFont reportFont();
 
-QColor ReportLabelColour(); // headings and field labels: dark red
-QColor ReportValueColour(); // field values: dark green
+QColor reportLabelColour(); // headings and field labels: dark red
+QColor reportValueColour(); // field values: dark green
 
 // "Sun Position" .. "Mars Position" for castings 2..8; empty otherwise.
-QString ReportHeading(int castCount);
+QString reportHeading(int castCount);
 
 // Gives a new document the report's font and no undo history.
-void PrepareReportDocument(QTextDocument& document);
+void prepareReportDocument(QTextDocument& document);
 
 // Appends casting `castCount`'s entry for catalogue row `row` at the end of
 // the document: the heading (castings 2..8), then the ten labelled fields.
 // A row outside the catalogue appends nothing.
-void AppendReportEntry(QTextDocument& document, int castCount, int row);
+void appendReportEntry(QTextDocument& document, int castCount, int row);

@@ -49,14 +49,14 @@ QString writeAtomically(const QString& path, const QByteArray& contents) {
 
 } // namespace
 
-QString WriteReportFile(const QString& path, const QByteArray& contents) {
+QString writeReportFile(const QString& path, const QByteArray& contents) {
     const QFileInfo target(path);
     if (target.exists() && !target.isFile() && !target.isDir())
         return writeInPlace(path, contents);
     return writeAtomically(path, contents);
 }
 
-QString WithRtfExtension(const QString& path) {
+QString withRtfExtension(const QString& path) {
     const QFileInfo named(path);
     // A name with a dot is taken as typed, as the file dialog does; so is an
     // existing file the user picked (and agreed to replace).

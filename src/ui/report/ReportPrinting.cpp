@@ -5,7 +5,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
-void PrintReport(const QTextDocument& document, const QTextCursor& selection, QPrinter& printer) {
+void printReport(const QTextDocument& document, const QTextCursor& selection, QPrinter& printer) {
     if (!selection.hasSelection()) {
         document.print(&printer);
         return;

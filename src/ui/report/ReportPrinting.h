@@ -6,4 +6,4 @@ class QTextDocument;
 
 // Prints the selection of `selection` with its formatting if it has one,
 // otherwise the whole document. Printing errors are not reported.
-void PrintReport(const QTextDocument& document, const QTextCursor& selection, QPrinter& printer);
+void printReport(const QTextDocument& document, const QTextCursor& selection, QPrinter& printer);

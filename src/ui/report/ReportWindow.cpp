@@ -12,7 +12,7 @@
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/ClipboardGuard.h"
 #include "ui/widgets/Fonts.h"
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/Twips.h"
 #include "web/WebPage.h"
 
@@ -24,7 +24,7 @@
 
 namespace {
 
-const QColor kButtonFace(192, 192, 192);
+const QColor ButtonFace(192, 192, 192);
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -46,25 +46,25 @@ ReportWindow::ReportWindow(QTextDocument* report, QWidget* parent) : QDialog(par
 void ReportWindow::setUpWindow() {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(WindowCaption);
-    setWindowIcon(AppIcon());
+    setWindowIcon(appIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twips::size(report_layout::ClientWidth, report_layout::ClientHeight));
+    setFixedSize(twips::size(reportlayout::ClientWidth, reportlayout::ClientHeight));
     setAutoFillBackground(true);
     setColour(this, QPalette::Window, Qt::white);
 }
 
 void ReportWindow::createReportBox(QTextDocument* report) {
-    rtb_ = new QTextEdit(this);
-    rtb_->setObjectName(QStringLiteral("RTB"));
-    rtb_->setFont(ReportFont());
-    rtb_->setDocument(report);
+    reportBox_ = new QTextEdit(this);
+    reportBox_->setObjectName(QStringLiteral("RTB"));
+    reportBox_->setFont(reportFont());
+    reportBox_->setDocument(report);
     // Nothing offers to edit the report; reading and selecting are enough.
-    rtb_->setReadOnly(true);
-    rtb_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    rtb_->setFocusPolicy(Qt::StrongFocus);
-    setColour(rtb_, QPalette::Base, Qt::white);
-    ClipboardGuard::install(rtb_);
+    reportBox_->setReadOnly(true);
+    reportBox_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    reportBox_->setFocusPolicy(Qt::StrongFocus);
+    setColour(reportBox_, QPalette::Base, Qt::white);
+    ClipboardGuard::install(reportBox_);
 }
 
 void ReportWindow::createButtons() {
@@ -77,11 +77,11 @@ void ReportWindow::createButtons() {
     saveButton_->setFont(fonts::msSansSerif(8.25, fonts::Bold));
 
     for (QPushButton* button : {printButton_, saveButton_}) {
-        setColour(button, QPalette::Button, kButtonFace);
+        setColour(button, QPalette::Button, ButtonFace);
         // Return in the report box must not print or save by surprise.
         button->setAutoDefault(false);
     }
-    setTabOrder(rtb_, printButton_);
+    setTabOrder(reportBox_, printButton_);
     setTabOrder(printButton_, saveButton_);
 
     connect(printButton_, &QPushButton::clicked, this, &ReportWindow::printWithDialog);
@@ -93,7 +93,7 @@ void ReportWindow::createLinks() {
     forumLink_ = ClickableLabel::createLink(tr("The Web's most popular geomancy forum"), linkFont, this);
     forumLink_->setObjectName(QStringLiteral("Label14"));
 
-    homeLink_ = ClickableLabel::createLink(tr("Visit %1 now!").arg(HomePageDisplayName()), linkFont, this);
+    homeLink_ = ClickableLabel::createLink(tr("Visit %1 now!").arg(homePageDisplayName()), linkFont, this);
     homeLink_->setObjectName(QStringLiteral("Label1"));
 
     brandingLink_ = ClickableLabel::createLink(
@@ -108,13 +108,13 @@ void ReportWindow::createLinks() {
         setColour(label, QPalette::WindowText, Qt::black);
     }
 
-    connect(forumLink_, &ClickableLabel::clicked, this, [] { OpenWebPage(WebPage::HomePage); });
-    connect(homeLink_, &ClickableLabel::clicked, this, [] { OpenWebPage(WebPage::HomePage); });
-    connect(brandingLink_, &ClickableLabel::clicked, this, [] { OpenWebPage(WebPage::FullBrandingPage); });
+    connect(forumLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
+    connect(homeLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
+    connect(brandingLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::FullBrandingPage); });
 }
 
 void ReportWindow::placeControls() {
-    for (const report_layout::Placement& place : report_layout::kPlacements) {
+    for (const reportlayout::Placement& place : reportlayout::Placements) {
         if (QWidget* control = findChild<QWidget*>(QLatin1String(place.objectName)))
             control->setGeometry(twips::rect(place.left, place.top, place.width, place.height));
     }
@@ -123,7 +123,7 @@ void ReportWindow::placeControls() {
 void ReportWindow::showEvent(QShowEvent* event) {
     centreOnScreen();
     // The entries were appended at the end; each opening starts at the top.
-    rtb_->moveCursor(QTextCursor::Start);
+    reportBox_->moveCursor(QTextCursor::Start);
     QDialog::showEvent(event);
 }
 
@@ -139,20 +139,20 @@ void ReportWindow::saveReport() {
     const QString chosen = SaveReportDialog::askFileName(this);
     if (chosen.isEmpty())
         return; // cancelled: nothing written, nothing said
-    const QString path = WithRtfExtension(chosen);
-    const QString reason = WriteReportFile(path, DocumentToRtf(*rtb_->document()));
+    const QString path = withRtfExtension(chosen);
+    const QString reason = writeReportFile(path, documentToRtf(*reportBox_->document()));
     if (!reason.isEmpty()) {
-        MessageBox::error(this, tr("The report could not be saved as \"%1\".\r\n\r\n%2")
+        MessageBoxes::error(this, tr("The report could not be saved as \"%1\".\r\n\r\n%2")
                                     .arg(QDir::toNativeSeparators(path), reason));
     }
 }
 
 void ReportWindow::printWithDialog() {
     QPrinter printer(QPrinter::HighResolution);
-    if (PrintReportDialog::ask(printer, rtb_->textCursor().hasSelection(), this))
+    if (PrintReportDialog::ask(printer, reportBox_->textCursor().hasSelection(), this))
         printReport(printer);
 }
 
 void ReportWindow::printReport(QPrinter& printer) const {
-    PrintReport(*rtb_->document(), rtb_->textCursor(), printer);
+    ::printReport(*reportBox_->document(), reportBox_->textCursor(), printer);
 }

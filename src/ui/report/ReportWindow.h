@@ -16,7 +16,7 @@ class ReportWindow : public QDialog {
 public:
     explicit ReportWindow(QTextDocument* report, QWidget* parent = nullptr);
 
-    QTextEdit* reportBox() const { return rtb_; }
+    QTextEdit* reportBox() const { return reportBox_; }
 
     // The selection of the report box if there is one, else the whole report.
     void printReport(QPrinter& printer) const;
@@ -36,7 +36,7 @@ private:
     void placeControls();
     void centreOnScreen();
 
-    QTextEdit* rtb_ = nullptr;
+    QTextEdit* reportBox_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
     ClickableLabel* forumLink_ = nullptr;

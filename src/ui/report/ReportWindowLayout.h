@@ -2,7 +2,7 @@
 
 // Where the report window's controls sit, in twips: left, top, width, height
 // relative to the client area.
-namespace report_layout {
+namespace reportlayout {
 
 struct Placement {
     const char* objectName;
@@ -15,7 +15,7 @@ struct Placement {
 constexpr int ClientWidth = 7725;
 constexpr int ClientHeight = 7575;
 
-constexpr Placement kPlacements[] = {
+constexpr Placement Placements[] = {
     {"Label14", 1747, 0, 4230, 195},
     {"Label1", 1867, 180, 3990, 195},
     {"RTB", 30, 390, 7665, 6135},
@@ -24,4 +24,4 @@ constexpr Placement kPlacements[] = {
     {"Label15", 30, 6960, 7665, 615},
 };
 
-} // namespace report_layout
+} // namespace reportlayout

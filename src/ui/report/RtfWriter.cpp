@@ -112,4 +112,4 @@ private:
 
 } // namespace
 
-QByteArray DocumentToRtf(const QTextDocument& document) { return RtfBuilder(document).build(); }
+QByteArray documentToRtf(const QTextDocument& document) { return RtfBuilder(document).build(); }

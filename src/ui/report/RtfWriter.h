@@ -9,4 +9,4 @@ class QTextDocument;
 // colours (gathered into the colour table in order of first use). Any
 // character survives: RTF's special characters are escaped, everything
 // beyond ASCII goes out as \uN? in UTF-16 code units.
-QByteArray DocumentToRtf(const QTextDocument& document);
+QByteArray documentToRtf(const QTextDocument& document);

@@ -1,7 +1,7 @@
 #include "ui/report/SaveReportDialog.h"
 
 #include "ui/widgets/AppInfo.h"
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -63,7 +63,7 @@ void SaveReportDialog::accept() {
     if (!files.isEmpty()) {
         const QFileInfo chosen(files.first());
         if (!chosen.isDir() && !chosen.absoluteDir().exists()) {
-            MessageBox::error(this, tr("The folder \"%1\" does not exist.")
+            MessageBoxes::error(this, tr("The folder \"%1\" does not exist.")
                                         .arg(QDir::toNativeSeparators(chosen.absolutePath())));
             return; // the dialog stays open for another choice
         }

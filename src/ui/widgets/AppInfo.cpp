@@ -1,6 +1,6 @@
 #include "ui/widgets/AppInfo.h"
 
-QIcon AppIcon() {
+QIcon appIcon() {
     // Every size is added by hand: QIcon finds the @2x file on its own only
     // when the whole program runs at a scale of two, not on a mixed-DPI desktop.
     QIcon icon;

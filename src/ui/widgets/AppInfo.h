@@ -10,4 +10,4 @@ inline const QString ApplicationTitle = QStringLiteral("Ririv Evazorarizad Azivo
 inline const QString WindowCaption = QStringLiteral("Ririv Evazorarizad Azivoder v1.0");
 
 // The program's emblem, carried by every window.
-QIcon AppIcon();
+QIcon appIcon();

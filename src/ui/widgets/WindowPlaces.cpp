@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 
-void PlaceControls(QWidget* window, const TwipPlace* places, std::size_t count) {
+void placeControls(QWidget* window, const TwipPlace* places, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
         const TwipPlace& place = places[i];
         if (auto* control = window->findChild<QWidget*>(QString::fromLatin1(place.name)))
@@ -14,7 +14,7 @@ void PlaceControls(QWidget* window, const TwipPlace* places, std::size_t count) 
     }
 }
 
-void CentreOnScreen(QWidget* window) {
+void centreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

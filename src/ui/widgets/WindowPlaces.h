@@ -16,12 +16,12 @@ struct TwipPlace {
 
 // Moves every named control of the table to its place; the controls must
 // exist as (grand)children of window.
-void PlaceControls(QWidget* window, const TwipPlace* places, std::size_t count);
+void placeControls(QWidget* window, const TwipPlace* places, std::size_t count);
 
 template <std::size_t N>
-void PlaceControls(QWidget* window, const TwipPlace (&places)[N]) {
-    PlaceControls(window, places, N);
+void placeControls(QWidget* window, const TwipPlace (&places)[N]) {
+    placeControls(window, places, N);
 }
 
 // Puts a top-level window in the middle of the screen it is on.
-void CentreOnScreen(QWidget* window);
+void centreOnScreen(QWidget* window);

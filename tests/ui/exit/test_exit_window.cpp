@@ -1,5 +1,5 @@
 #include "ui/exit/ExitWindow.h"
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/exit/Referral.h"
 #include "support/ScriptedRandom.h"
 #include "ui/widgets/Twips.h"
@@ -82,13 +82,13 @@ private:
 
 void TestExitWindow::init() {
     browser_ = std::make_unique<UrlCatcher>();
-    MessageBox::setScripted(true);
-    MessageBox::clear();
+    MessageBoxes::setScripted(true);
+    MessageBoxes::clear();
 }
 
 void TestExitWindow::cleanup() {
     browser_.reset();
-    MessageBox::clear();
+    MessageBoxes::clear();
 }
 
 void TestExitWindow::windowIsATopmostNonActivatingWindow() {
@@ -151,7 +151,7 @@ void TestExitWindow::looksAndTexts() {
 
     auto* check = f.find<QCheckBox>("Check1");
     QVERIFY(!check->isChecked());
-    QVERIFY(check->text().contains(HomePageDisplayName()));
+    QVERIFY(check->text().contains(homePageDisplayName()));
     QCOMPARE(check->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     QCOMPARE(check->cursor().shape(), Qt::PointingHandCursor);
 
@@ -194,12 +194,12 @@ void TestExitWindow::supportMessageIsPickedAfterReseeding() {
     ExitWindow window(random);
     QCOMPARE(random.seeds(), std::size_t(1));
     QCOMPARE(random.draws(), std::size_t(1));
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label2"))->text(), ExitWindow::SupportMessage(message));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label2"))->text(), ExitWindow::supportMessage(message));
 
     QSet<QString> distinct;
     for (int i = 0; i < ExitWindow::SupportMessageCount; ++i) {
-        QVERIFY(ExitWindow::SupportMessage(i).contains(HomePageDisplayName()));
-        distinct.insert(ExitWindow::SupportMessage(i));
+        QVERIFY(ExitWindow::supportMessage(i).contains(homePageDisplayName()));
+        distinct.insert(ExitWindow::supportMessage(i));
     }
     QCOMPARE(distinct.size(), ExitWindow::SupportMessageCount);
 }
@@ -282,10 +282,10 @@ void TestExitWindow::emailBoxesRefuseATypedBlank() {
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(box, QStringLiteral("a b@c.d"));
     QCOMPARE(box->text(), QStringLiteral("ab@c.d"));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().first().text, QStringLiteral("Email Address Cannot Contain Space"));
-    QCOMPARE(MessageBox::shown().first().icon, QMessageBox::Critical);
-    QCOMPARE(MessageBox::shown().first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(MessageBoxes::shown().size(), 1);
+    QCOMPARE(MessageBoxes::shown().first().text, QStringLiteral("Email Address Cannot Contain Space"));
+    QCOMPARE(MessageBoxes::shown().first().icon, QMessageBox::Critical);
+    QCOMPARE(MessageBoxes::shown().first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(f.window.focusWidget(), box);
 }
 
@@ -297,16 +297,16 @@ void TestExitWindow::otherBoxesAcceptBlanks() {
     QTest::keyClicks(f.message(), QStringLiteral(" hi there"));
     QCOMPARE(f.box("txtName")->text(), QStringLiteral("Ann Lee"));
     QVERIFY(f.message()->toPlainText().contains(QStringLiteral(" hi there")));
-    QCOMPARE(MessageBox::shown().size(), 0);
+    QCOMPARE(MessageBoxes::shown().size(), 0);
 }
 
 void TestExitWindow::untouchedFormAsksForProperAddresses() {
     Fixture f;
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().first().text, QStringLiteral("Please Enter Proper Email Address"));
-    QCOMPARE(MessageBox::shown().first().icon, QMessageBox::Critical);
-    QCOMPARE(MessageBox::shown().first().title, QStringLiteral("Ririv Evazorarizad Azivoder"));
+    QCOMPARE(MessageBoxes::shown().size(), 1);
+    QCOMPARE(MessageBoxes::shown().first().text, QStringLiteral("Please Enter Proper Email Address"));
+    QCOMPARE(MessageBoxes::shown().first().icon, QMessageBox::Critical);
+    QCOMPARE(MessageBoxes::shown().first().title, QStringLiteral("Ririv Evazorarizad Azivoder"));
     QVERIFY(browser_->opened().isEmpty());
 }
 
@@ -315,7 +315,7 @@ void TestExitWindow::submitSendsTheTrimmedValues() {
     f.fill(QStringLiteral("  Ann  "), QStringLiteral(" ann@mail.example"), QStringLiteral("Bob "),
            QStringLiteral("bob@mail.example"));
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(MessageBox::shown().size(), 0);
+    QCOMPARE(MessageBoxes::shown().size(), 0);
     QCOMPARE(browser_->opened().size(), 1);
 
     const QUrlQuery query(browser_->last());
@@ -325,10 +325,10 @@ void TestExitWindow::submitSendsTheTrimmedValues() {
     QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf4"), QUrl::FullyDecoded), QStringLiteral("Bob"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf5"), QUrl::FullyDecoded), QStringLiteral("bob@mail.example"));
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded), ProgramPageAddress().toString());
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded), programPageAddress().toString());
     QUrl page = browser_->last();
     page.setQuery(QString());
-    QCOMPARE(page, WebPageAddress(WebPage::ReferralPage));
+    QCOMPARE(page, webPageAddress(WebPage::ReferralPage));
 
     // The form keeps its contents and the window stays.
     QCOMPARE(f.box("txtName")->text(), QStringLiteral("  Ann  "));
@@ -339,21 +339,21 @@ void TestExitWindow::submitWithAProblemOpensNothingAndKeepsTheForm() {
     Fixture f;
     f.fill(QStringLiteral("Your Name"), QStringLiteral("a@b.c"), QStringLiteral("Bob"), QStringLiteral("A@b.c"));
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().first().text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(MessageBoxes::shown().size(), 1);
+    QCOMPARE(MessageBoxes::shown().first().text, QStringLiteral("Please Enter Your Name"));
     QVERIFY(browser_->opened().isEmpty());
     QCOMPARE(f.box("txtName")->text(), QStringLiteral("Your Name"));
 
     f.box("txtFriendEmail")->setText(QStringLiteral("a@b.c"));
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(MessageBox::shown().last().text, QStringLiteral("Please Enter Distinct Email Addresses"));
+    QCOMPARE(MessageBoxes::shown().last().text, QStringLiteral("Please Enter Distinct Email Addresses"));
 }
 
 void TestExitWindow::check1OpensTheHomePageAndStaysUnchecked() {
     Fixture f;
     auto* check = f.find<QCheckBox>("Check1");
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
-    QCOMPARE(browser_->opened(), QList<QUrl>{WebPageAddress(WebPage::HomePage)});
+    QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(WebPage::HomePage)});
     QVERIFY(!check->isChecked());
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
     QCOMPARE(browser_->opened().size(), 2);
@@ -363,7 +363,7 @@ void TestExitWindow::check1OpensTheHomePageAndStaysUnchecked() {
 void TestExitWindow::lblGoToHomeOpensOtherSoftware() {
     Fixture f;
     QTest::mouseClick(f.find("lblGoToHome"), Qt::LeftButton);
-    QCOMPARE(browser_->opened(), QList<QUrl>{WebPageAddress(WebPage::OtherSoftwarePage)});
+    QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(WebPage::OtherSoftwarePage)});
 }
 
 void TestExitWindow::exitAndCloseBoxBothReportClosing_data() {

@@ -85,28 +85,28 @@ void TestReferral::checksInOrder_data() {
 void TestReferral::checksInOrder() {
     QFETCH(Values, values);
     QFETCH(QString, message);
-    QCOMPARE(referral::Problem(values), message);
+    QCOMPARE(referral::problem(values), message);
 }
 
 void TestReferral::trimRemovesBlanksOnly() {
-    QCOMPARE(referral::TrimBlanks(QStringLiteral("  a b  ")), QStringLiteral("a b"));
-    QCOMPARE(referral::TrimBlanks(QStringLiteral("   ")), QString());
-    QCOMPARE(referral::TrimBlanks(QStringLiteral(" Your Message\r\n ")), QStringLiteral("Your Message\r\n"));
-    QCOMPARE(referral::TrimBlanks(QStringLiteral("\ttab\t")), QStringLiteral("\ttab\t"));
-    const Values trimmed = referral::Trimmed({QStringLiteral(" a "), QStringLiteral(" b "), QStringLiteral(" c "),
+    QCOMPARE(referral::trimBlanks(QStringLiteral("  a b  ")), QStringLiteral("a b"));
+    QCOMPARE(referral::trimBlanks(QStringLiteral("   ")), QString());
+    QCOMPARE(referral::trimBlanks(QStringLiteral(" Your Message\r\n ")), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(referral::trimBlanks(QStringLiteral("\ttab\t")), QStringLiteral("\ttab\t"));
+    const Values trimmed = referral::trimmed({QStringLiteral(" a "), QStringLiteral(" b "), QStringLiteral(" c "),
                                               QStringLiteral(" d "), QStringLiteral(" e ")});
     QCOMPARE(trimmed.name + trimmed.email + trimmed.message + trimmed.friendName + trimmed.friendEmail,
              QStringLiteral("abcde"));
 }
 
 void TestReferral::addressCarriesTheKeysInOrder() {
-    const QUrl address = referral::Address(Good);
+    const QUrl address = referral::address(Good);
     QUrl page = address;
     page.setQuery(QString());
-    QCOMPARE(page, WebPageAddress(WebPage::ReferralPage));
+    QCOMPARE(page, webPageAddress(WebPage::ReferralPage));
     QCOMPARE(address.query(QUrl::FullyEncoded),
              QStringLiteral("taf1=Ann&taf2=ann%40mail.example&taf3=Hello&taf4=Bob&taf5=bob%40mail.example&taf6=") +
-                 QString::fromLatin1(QUrl::toPercentEncoding(ProgramPageAddress().toString())));
+                 QString::fromLatin1(QUrl::toPercentEncoding(programPageAddress().toString())));
 }
 
 void TestReferral::hostileValuesRoundTrip_data() {
@@ -130,7 +130,7 @@ void TestReferral::hostileValuesRoundTrip_data() {
 
 void TestReferral::hostileValuesRoundTrip() {
     QFETCH(Values, values);
-    const QUrl address = referral::Address(values);
+    const QUrl address = referral::address(values);
     QVERIFY(address.isValid());
     QVERIFY(address.fragment().isNull()); // a '#' never starts a fragment
 
@@ -138,7 +138,7 @@ void TestReferral::hostileValuesRoundTrip() {
     const QUrl handed = QUrl::fromEncoded(address.toEncoded(), QUrl::StrictMode);
     const QUrlQuery query(handed);
     const QStringList expected{values.name,       values.email,       values.message,
-                               values.friendName, values.friendEmail, ProgramPageAddress().toString()};
+                               values.friendName, values.friendEmail, programPageAddress().toString()};
     const auto items = query.queryItems(QUrl::FullyDecoded);
     QCOMPARE(items.size(), 6);
     for (int i = 0; i < 6; ++i) {

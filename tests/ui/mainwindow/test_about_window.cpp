@@ -107,7 +107,7 @@ void TestAboutWindow::linksOpenTheirPages() {
     AboutWindow about;
     about.show();
     QTest::mouseClick(about.findChild<QWidget*>(name), Qt::LeftButton);
-    QCOMPARE(browser.opened(), QList<QUrl>{WebPageAddress(static_cast<WebPage>(page))});
+    QCOMPARE(browser.opened(), QList<QUrl>{webPageAddress(static_cast<WebPage>(page))});
     QVERIFY(about.isVisible()); // a link does not close the window
 }
 

@@ -107,7 +107,7 @@ void TestMainWindow::readyStateShowsNothingCast() {
         QCOMPARE(f.tabs()->tabText(t), captions[t]);
     QCOMPARE(f.find<QGroupBox>("ss", 0)->title(), QStringLiteral("Geomantic Interpretation for Asc"));
     QCOMPARE(f.find<QGroupBox>("ss", 7)->title(), QStringLiteral("Geomantic Interpretation for Mars"));
-    QCOMPARE(f.reading.CastCount(), std::int16_t(0));
+    QCOMPARE(f.reading.castCount(), std::int16_t(0));
     QCOMPARE(f.random.draws(), std::size_t(0));
 
     // The house labels and the marker lie above every other control of the
@@ -198,7 +198,7 @@ void TestMainWindow::firstPressCastsTheAscendant() {
     QCOMPARE(f.tabs()->currentIndex(), 0);
     QCOMPARE(f.castButton()->text(), CastCaption);
     QVERIFY(!f.printButton()->isEnabled());
-    QCOMPARE(f.reading.CastCount(), std::int16_t(1));
+    QCOMPARE(f.reading.castCount(), std::int16_t(1));
 }
 
 void TestMainWindow::eachPressAdvancesTheReading_data() {
@@ -226,7 +226,7 @@ void TestMainWindow::eachPressAdvancesTheReading() {
     QCOMPARE(f.castButton()->text(), caption);
     QCOMPARE(f.printButton()->isEnabled(), printEnabled);
     QVERIFY(!f.houseLabel(0)->isHidden());
-    QCOMPARE(f.reading.CastCount(), std::int16_t(presses));
+    QCOMPARE(f.reading.castCount(), std::int16_t(presses));
     QCOMPARE(f.random.draws(), std::size_t(4 * std::min(presses, 4)));
     QVERIFY(!displayed(f, QStringLiteral("lblGeomancyNameDisplay_%1").arg(presses - 1)).isEmpty());
 }
@@ -347,7 +347,7 @@ void TestMainWindow::ninthPressClearsTheWindow() {
     QCOMPARE(f.castButton()->text(), CastCaption);
     QVERIFY(!f.printButton()->isEnabled());
     QCOMPARE(f.tabs()->currentIndex(), 0);
-    QCOMPARE(f.reading.CastCount(), std::int16_t(0));
+    QCOMPARE(f.reading.castCount(), std::int16_t(0));
     QVERIFY(f.reading.lineValues().empty());
     const QObjectList stack = f.houseLabel(0)->parent()->children();
     QCOMPARE(stack.last(), f.houseLabel(12));
@@ -372,7 +372,7 @@ void TestMainWindow::tenthPressStartsANewReading() {
     for (int i = 0; i < 4; ++i)
         QVERIFY(samePicture(f.dot(i), 2));
     QVERIFY(!f.houseLabel(0)->isHidden());
-    QCOMPARE(f.reading.CastCount(), std::int16_t(1));
+    QCOMPARE(f.reading.castCount(), std::int16_t(1));
     QCOMPARE(displayed(f, "lblGeomancyNameDisplay_0"), QStringLiteral("Populus  The People"));
     QCOMPARE(f.castButton()->text(), CastCaption);
 }
@@ -419,7 +419,7 @@ void TestMainWindow::exhaustedRandomSourceStillAdvances() {
     f.script({1, 2}); // two numbers where four are needed
     f.press();
     // The casting fails part-way, yet the press runs its other steps.
-    QCOMPARE(f.reading.CastCount(), std::int16_t(1));
+    QCOMPARE(f.reading.castCount(), std::int16_t(1));
     QVERIFY(!f.houseLabel(0)->isHidden());
     QCOMPARE(f.tabs()->currentIndex(), 0);
     QCOMPARE(f.visibleDots(), range(0, 1));

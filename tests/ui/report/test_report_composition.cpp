@@ -11,10 +11,10 @@
 
 namespace {
 
-const QStringList kPlanetHeadings = {"Sun Position",     "Moon Position",    "Venus Position", "Mercury Position",
+const QStringList PlanetHeadings = {"Sun Position",     "Moon Position",    "Venus Position", "Mercury Position",
                                      "Saturn Position", "Jupiter Position", "Mars Position"};
 
-constexpr int kLinesPerEntry = 22;
+constexpr int LinesPerEntry = 22;
 
 struct Run {
     QString text;
@@ -61,7 +61,7 @@ void TestReportComposition::readingStartsWithTheAscendantAndHeadsEveryPlanet() {
 
     const QStringList lines = documentLines(*report.document());
     qsizetype previous = -1;
-    for (const QString& heading : kPlanetHeadings) {
+    for (const QString& heading : PlanetHeadings) {
         QCOMPARE(text.count(heading), 1);
         const qsizetype line = lines.indexOf(QRegularExpression("^" + heading + ".*"));
         QVERIFY2(line > previous, qPrintable(heading));
@@ -77,7 +77,7 @@ void TestReportComposition::entryFollowsTheLineLayout() {
     const QStringList lines = documentLines(*report.document());
     // Eight entries of 22 lines; the last entry's breaks leave an empty
     // last line where the next entry would begin.
-    QCOMPARE(lines.size(), 8 * kLinesPerEntry + 1);
+    QCOMPARE(lines.size(), 8 * LinesPerEntry + 1);
     QCOMPARE(lines.last(), QString());
 
     const QStringList sunEntry = {
@@ -105,9 +105,9 @@ void TestReportComposition::entryFollowsTheLineLayout() {
         "",
         "",
     };
-    QCOMPARE(lines.mid(kLinesPerEntry, kLinesPerEntry), sunEntry);
+    QCOMPARE(lines.mid(LinesPerEntry, LinesPerEntry), sunEntry);
     for (int entry = 0; entry < 8; ++entry) {
-        const int first = entry * kLinesPerEntry;
+        const int first = entry * LinesPerEntry;
         QVERIFY2(lines[first].contains(QLatin1String("Geomantic Figure Name : ")), qPrintable(lines[first]));
         QVERIFY(lines[first + 18].contains(QLatin1String("Significance : ")));
     }
@@ -132,8 +132,8 @@ void TestReportComposition::sameFigureTwiceGivesIdenticalFields() {
     Report report;
     castSampleReading(report.operations()); // castings 1 and 2 are both RUBEUS
     const QStringList lines = documentLines(*report.document());
-    const QStringList ascendant = lines.mid(0, kLinesPerEntry);
-    QStringList sun = lines.mid(kLinesPerEntry, kLinesPerEntry);
+    const QStringList ascendant = lines.mid(0, LinesPerEntry);
+    QStringList sun = lines.mid(LinesPerEntry, LinesPerEntry);
     QVERIFY(sun[0].startsWith(QLatin1String("Sun Position")));
     sun[0].remove(0, QStringLiteral("Sun Position").size());
     QCOMPARE(sun, ascendant);
@@ -196,7 +196,7 @@ void TestReportComposition::castingsWithoutAHeading() {
     Report report;
     report.operations().append(castCount, 2);
     QVERIFY(report.document()->toPlainText().startsWith(QLatin1String("Geomantic Figure Name : ")));
-    QCOMPARE(documentLines(*report.document()).size(), kLinesPerEntry + 1);
+    QCOMPARE(documentLines(*report.document()).size(), LinesPerEntry + 1);
 }
 
 void TestReportComposition::unknownRowAppendsNothing() {

@@ -1,7 +1,7 @@
 #include "support/ReportTestSupport.h"
 
 #include "ui/widgets/AppInfo.h"
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/report/PrintReportDialog.h"
 #include "ui/report/Report.h"
 #include "ui/report/ReportWindow.h"
@@ -181,7 +181,7 @@ private:
 };
 
 void TestReportWindow::initTestCase() {
-    MessageBox::setScripted(true);
+    MessageBoxes::setScripted(true);
     SaveReportDialog::setScripted(true);
     PrintReportDialog::setScripted(true);
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &urls_, "open");
@@ -189,7 +189,7 @@ void TestReportWindow::initTestCase() {
 }
 
 void TestReportWindow::init() {
-    MessageBox::clear();
+    MessageBoxes::clear();
     SaveReportDialog::clear();
     PrintReportDialog::clear();
     urls_.opened.clear();
@@ -275,7 +275,7 @@ void TestReportWindow::controlsCarryTheirTextsAndFonts() {
 
     auto* home = window->findChild<ClickableLabel*>(QStringLiteral("Label1"));
     QVERIFY(home);
-    QVERIFY(home->text().contains(HomePageDisplayName()));
+    QVERIFY(home->text().contains(homePageDisplayName()));
     for (const char* name : {"Label14", "Label1", "Label15"}) {
         auto* label = window->findChild<ClickableLabel*>(QLatin1String(name));
         QVERIFY2(label, name);
@@ -318,9 +318,9 @@ void TestReportWindow::tabOrderRunsReportPrintSave() {
 void TestReportWindow::linkLabelsOpenTheirPages_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QUrl>("page");
-    QTest::newRow("forum link") << "Label14" << WebPageAddress(WebPage::HomePage);
-    QTest::newRow("home page link") << "Label1" << WebPageAddress(WebPage::HomePage);
-    QTest::newRow("branding link") << "Label15" << WebPageAddress(WebPage::FullBrandingPage);
+    QTest::newRow("forum link") << "Label14" << webPageAddress(WebPage::HomePage);
+    QTest::newRow("home page link") << "Label1" << webPageAddress(WebPage::HomePage);
+    QTest::newRow("branding link") << "Label15" << webPageAddress(WebPage::FullBrandingPage);
 }
 
 void TestReportWindow::linkLabelsOpenTheirPages() {
@@ -456,7 +456,7 @@ void TestReportWindow::savingWritesTheWholeReportDespiteASelection() {
     SaveReportDialog::setNextFileName(path);
     window->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
 
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBoxes::shown().isEmpty());
     const QString rtf = readFile(path);
     QVERIFY(rtf.startsWith(QLatin1String("{\\rtf1")));
     QStringList read = toolOutput(QStringLiteral("unrtf"), {QStringLiteral("--text"), path}).split('\n');
@@ -475,7 +475,7 @@ void TestReportWindow::nameWithoutExtensionGetsRtf() {
     window->saveReport();
     QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("reading.rtf"))));
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("reading"))));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBoxes::shown().isEmpty());
 }
 
 void TestReportWindow::cancelledSaveWritesNothingAndSaysNothing() {
@@ -489,7 +489,7 @@ void TestReportWindow::cancelledSaveWritesNothingAndSaysNothing() {
     QDir::setCurrent(previousFolder);
     QCOMPARE(SaveReportDialog::shown().size(), 1);
     QVERIFY(QDir(dir.path()).isEmpty());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBoxes::shown().isEmpty());
 }
 
 void TestReportWindow::unwritableTargetsReportAndKeepTheOldFile_data() {
@@ -544,8 +544,8 @@ void TestReportWindow::unwritableTargetsReportAndKeepTheOldFile() {
         window->saveReport();
     }
 
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const MessageBox::Shown& box = MessageBox::shown().first();
+    QCOMPARE(MessageBoxes::shown().size(), 1);
+    const MessageBoxes::Shown& box = MessageBoxes::shown().first();
     QCOMPARE(box.title, ApplicationTitle);
     QCOMPARE(box.icon, QMessageBox::Critical);
     QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
@@ -567,8 +567,8 @@ void TestReportWindow::saveDialogRefusesAMissingFolder() {
     dialog.selectFile(dir.filePath(QStringLiteral("no such folder/reading.rtf")));
     static_cast<QDialog&>(dialog).accept(); // as the dialog's Save button does
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QVERIFY(MessageBox::shown().first().text.contains(QStringLiteral("no such folder")));
+    QCOMPARE(MessageBoxes::shown().size(), 1);
+    QVERIFY(MessageBoxes::shown().first().text.contains(QStringLiteral("no such folder")));
 }
 
 void TestReportWindow::saveDialogAddsTheRtfSuffix() {
@@ -580,7 +580,7 @@ void TestReportWindow::saveDialogAddsTheRtfSuffix() {
     QCOMPARE(dialog.selectedFiles(), QStringList{dir.filePath(QStringLiteral("reading.rtf"))});
     static_cast<QDialog&>(dialog).accept(); // as the dialog's Save button does
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBoxes::shown().isEmpty());
 }
 
 void TestReportWindow::printDialogOffersTheSelection_data() {
@@ -647,7 +647,7 @@ void TestReportWindow::cancelledPrintPrintsNothing() {
     window->printWithDialog();
     QCOMPARE(PrintReportDialog::shown().size(), 1);
     QVERIFY(!QFileInfo::exists(pdf));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBoxes::shown().isEmpty());
 }
 
 QTEST_MAIN(TestReportWindow)

@@ -94,7 +94,7 @@ void TestRtfWriter::initTestCase() {
 void TestRtfWriter::headerNamesTheFontSizeAndColours() {
     Report report;
     castSampleReading(report.operations());
-    const QByteArray rtf = DocumentToRtf(*report.document());
+    const QByteArray rtf = documentToRtf(*report.document());
     QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Verdana;}}"));
     // Dark red is used first (the first label), dark green second.
     QVERIFY(rtf.contains("{\\colortbl;\\red128\\green0\\blue0;\\red0\\green128\\blue0;}"));
@@ -124,9 +124,9 @@ void TestRtfWriter::charactersAreEscaped() {
     QFETCH(QString, text);
     QFETCH(QByteArray, written);
     QTextDocument document;
-    PrepareReportDocument(document);
+    prepareReportDocument(document);
     insert(document, text);
-    const QByteArray rtf = DocumentToRtf(document);
+    const QByteArray rtf = documentToRtf(document);
     QCOMPARE(bodyOf(rtf), written);
     QVERIFY(bracesBalance(rtf));
 }
@@ -144,29 +144,29 @@ void TestRtfWriter::everyLineBreakIsKept() {
     QFETCH(QString, text);
     QFETCH(int, paragraphBreaks);
     QTextDocument document;
-    PrepareReportDocument(document);
+    prepareReportDocument(document);
     insert(document, text);
-    const QByteArray rtf = DocumentToRtf(document);
+    const QByteArray rtf = documentToRtf(document);
     QCOMPARE(int(rtf.count("\\par\n")), paragraphBreaks);
     QCOMPARE(int(rtf.count("\\par")), paragraphBreaks + 1); // and the opening \pard
 }
 
 void TestRtfWriter::boldAndColourChangesAreWritten() {
     QTextDocument document;
-    PrepareReportDocument(document);
+    prepareReportDocument(document);
     insert(document, QStringLiteral("L1"), true, QColor(128, 0, 0));
     insert(document, QStringLiteral("v1"), false, QColor(0, 128, 0));
     insert(document, QStringLiteral("plain"));
     insert(document, QStringLiteral("L2"), true, QColor(128, 0, 0));
-    QCOMPARE(bodyOf(DocumentToRtf(document)), QByteArray("\\b\\cf1 L1\\b0\\cf2 v1\\cf0 plain\\b\\cf1 L2"));
+    QCOMPARE(bodyOf(documentToRtf(document)), QByteArray("\\b\\cf1 L1\\b0\\cf2 v1\\cf0 plain\\b\\cf1 L2"));
 }
 
 void TestRtfWriter::unrtfReadsEscapedText() {
     QTextDocument document;
-    PrepareReportDocument(document);
+    prepareReportDocument(document);
     insert(document, QStringLiteral("a\\b {c} caf\u00e9 \U0001F600\r\nnext"));
     QTemporaryDir dir;
-    const QString path = writeTemporaryRtf(dir, DocumentToRtf(document));
+    const QString path = writeTemporaryRtf(dir, documentToRtf(document));
     QVERIFY(!path.isEmpty());
     const QString html = toolOutput(QStringLiteral("unrtf"), {QStringLiteral("--html"), path});
     QVERIFY2(html.contains(QLatin1String("a\\b {c} caf&eacute; ")), qPrintable(html));
@@ -179,7 +179,7 @@ void TestRtfWriter::unrtfReadsAFullReading() {
     Report report;
     castSampleReading(report.operations());
     QTemporaryDir dir;
-    const QString path = writeTemporaryRtf(dir, DocumentToRtf(*report.document()));
+    const QString path = writeTemporaryRtf(dir, documentToRtf(*report.document()));
     QVERIFY(!path.isEmpty());
     QStringList expected = documentLines(*report.document());
     for (QString& line : expected)
@@ -194,7 +194,7 @@ void TestRtfWriter::unrtfSeesBoldDarkRedLabelsAndDarkGreenValues() {
     Report report;
     castSampleReading(report.operations());
     QTemporaryDir dir;
-    const QString path = writeTemporaryRtf(dir, DocumentToRtf(*report.document()));
+    const QString path = writeTemporaryRtf(dir, documentToRtf(*report.document()));
     const QString html = toolOutput(QStringLiteral("unrtf"), {QStringLiteral("--html"), path});
     QVERIFY(html.contains(QLatin1String("<font face=\"Verdana\">")));
 

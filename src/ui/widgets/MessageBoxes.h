@@ -7,7 +7,7 @@
 // Every message box of the program goes through here, with ApplicationTitle
 // as its caption. Tests switch to scripted answers so that no modal box is
 // ever left waiting, and read back what would have been shown.
-class MessageBox {
+class MessageBoxes {
 public:
     using Button = QMessageBox::StandardButton;
     using Buttons = QMessageBox::StandardButtons;

@@ -1,4 +1,4 @@
-#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include "ui/widgets/AppInfo.h"
 
@@ -6,8 +6,8 @@ namespace {
 
 struct Script {
     bool scripted = false;
-    QList<MessageBox::Button> answers;
-    QList<MessageBox::Shown> shown;
+    QList<MessageBoxes::Button> answers;
+    QList<MessageBoxes::Shown> shown;
 };
 
 Script& script() {
@@ -15,7 +15,7 @@ Script& script() {
     return instance;
 }
 
-MessageBox::Button fallbackAnswer(MessageBox::Buttons buttons) {
+MessageBoxes::Button fallbackAnswer(MessageBoxes::Buttons buttons) {
     if (buttons.testFlag(QMessageBox::No))
         return QMessageBox::No;
     return QMessageBox::Ok;
@@ -23,26 +23,26 @@ MessageBox::Button fallbackAnswer(MessageBox::Buttons buttons) {
 
 } // namespace
 
-MessageBox::Button MessageBox::information(QWidget* parent, const QString& text, Buttons buttons) {
+MessageBoxes::Button MessageBoxes::information(QWidget* parent, const QString& text, Buttons buttons) {
     return show(parent, QMessageBox::Information, text, buttons);
 }
 
-MessageBox::Button MessageBox::error(QWidget* parent, const QString& text) {
+MessageBoxes::Button MessageBoxes::error(QWidget* parent, const QString& text) {
     return show(parent, QMessageBox::Critical, text, QMessageBox::Ok);
 }
 
-void MessageBox::setScripted(bool scripted) { script().scripted = scripted; }
+void MessageBoxes::setScripted(bool scripted) { script().scripted = scripted; }
 
-void MessageBox::setNextAnswer(Button answer) { script().answers.append(answer); }
+void MessageBoxes::setNextAnswer(Button answer) { script().answers.append(answer); }
 
-const QList<MessageBox::Shown>& MessageBox::shown() { return script().shown; }
+const QList<MessageBoxes::Shown>& MessageBoxes::shown() { return script().shown; }
 
-void MessageBox::clear() {
+void MessageBoxes::clear() {
     script().answers.clear();
     script().shown.clear();
 }
 
-MessageBox::Button MessageBox::show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+MessageBoxes::Button MessageBoxes::show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                     Buttons buttons) {
     Script& s = script();
     if (s.scripted) {
