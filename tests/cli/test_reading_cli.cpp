@@ -173,7 +173,7 @@ private slots:
     void handCastReadingGivesTheWorkedChart_data();
     void handCastReadingGivesTheWorkedChart();
     void jsonAndTextTellTheSameReading();
-    void jsonKeysAreTheDocumentedOnesInAlphabeticalOrder();
+    void jsonHoldsTheDocumentedKeys();
     void sameSeedGivesTheSameBytes();
     void differentSeedsGiveDifferentReadings();
     void seedDrawsAsTheHelpDescribes();
@@ -234,7 +234,7 @@ void TestReadingCli::jsonAndTextTellTheSameReading() {
     }
 }
 
-void TestReadingCli::jsonKeysAreTheDocumentedOnesInAlphabeticalOrder() {
+void TestReadingCli::jsonHoldsTheDocumentedKeys() {
     const Run r = run({"--seed", "3", "--format", "json"});
     const QJsonObject root = QJsonDocument::fromJson(r.out).object();
     const QJsonObject casting = root["castings"].toArray().at(0).toObject();
@@ -245,23 +245,6 @@ void TestReadingCli::jsonKeysAreTheDocumentedOnesInAlphabeticalOrder() {
                           "quality", "sign", "significance", "title"}));
     QCOMPARE(root["houses"].toArray().at(0).toObject().keys(),
              (QStringList{"ascendant", "house", "planets", "sign"}));
-
-    // In the bytes as written, each object's keys follow one another in that order.
-    static const QRegularExpression keyLine(QStringLiteral(R"re(^( *)"(\w+)": )re"));
-    QMap<qsizetype, QString> lastKeyAtIndent;
-    int keys = 0;
-    for (const QString& line : textLines(r.out)) {
-        const auto key = keyLine.match(line);
-        if (key.hasMatch()) {
-            QVERIFY2(lastKeyAtIndent.value(key.capturedLength(1)) < key.captured(2),
-                     qPrintable(line));
-            lastKeyAtIndent[key.capturedLength(1)] = key.captured(2);
-            ++keys;
-        } else if (line.trimmed().startsWith(QLatin1Char('}'))) {
-            lastKeyAtIndent.remove(line.indexOf(QLatin1Char('}')) + 4);
-        }
-    }
-    QCOMPARE(keys, 3 + 8 * (5 + 11) + 12 * 4);
 }
 
 void TestReadingCli::sameSeedGivesTheSameBytes() {
