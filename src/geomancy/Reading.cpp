@@ -81,6 +81,17 @@ void Reading::castLines(int k) {
         lines_[base + j - 1] = lines_[4 * (j - 1) + (r - 1)];
 }
 
+void Reading::enterLines(int k, const GeomanticFigure& figure) {
+    if (k < 1 || k > 4)
+        throw std::out_of_range("only castings 1 to 4 are cast by hand");
+    for (LineValue value : figure.lines) {
+        if (value != 1 && value != 2)
+            throw std::invalid_argument("a line value is 1 or 2");
+    }
+    for (int j = 0; j < 4; ++j)
+        lines_[firstSlot(k) + j] = figure.lines[static_cast<std::size_t>(j)];
+}
+
 int Reading::houseNumber(int k) const {
     requireCasting(k, 2);
     int sum = 0;

@@ -78,6 +78,10 @@ public:
     // Writes the four slots of casting k (1..8), line 1 to 4 in order.
     void castLines(int k);
 
+    // In place of castLines(k) for a random casting (1..4): lines cast by
+    // hand, head line first, each 1 or 2. Draws nothing.
+    void enterLines(int k, const GeomanticFigure& figure);
+
     // House 1..12 of the planet of casting k (2..8), from the sum of every
     // line value cast so far; called after castLines(k).
     int houseNumber(int k) const;

@@ -56,6 +56,8 @@ private slots:
     void drawLineValueSplitsAtOneHalf();
     void randomCastingsDrawFourInOrder();
     void derivedCastingsTransposeAndDrawNothing();
+    void enteredLinesTakeThePlaceOfDraws();
+    void enteredLinesMustBeOnesAndTwosOfARandomCasting();
     void houseNumber_data();
     void houseNumber();
     void workedExamplePutsTheSunInHouseTwelve();
@@ -111,6 +113,44 @@ void TestReading::derivedCastingsTransposeAndDrawNothing() {
     QCOMPARE(lines(f.reading, 6), (std::vector<int>{1, 1, 2, 2}));
     QCOMPARE(lines(f.reading, 7), (std::vector<int>{1, 2, 1, 2}));
     QCOMPARE(lines(f.reading, 8), (std::vector<int>{2, 1, 1, 2})); // foot lines
+}
+
+void TestReading::enteredLinesTakeThePlaceOfDraws() {
+    Fixture f;
+    const GeomanticFigure rows[] = {{{1, 1, 1, 2}}, {{2, 1, 2, 1}}, {{2, 2, 1, 1}}, {{1, 2, 2, 2}}};
+    for (int k = 1; k <= CastingCount; ++k) {
+        f.reading.setCastCount(static_cast<std::int16_t>(k));
+        if (k <= 4)
+            f.reading.enterLines(k, rows[k - 1]);
+        else
+            f.reading.castLines(k);
+        f.reading.placePlanet(k);
+        f.reading.interpretCasting(k);
+    }
+    QCOMPARE(f.random.draws(), std::size_t(0));
+    QCOMPARE(lines(f.reading, 3), (std::vector<int>{2, 2, 1, 1}));
+    QCOMPARE(lines(f.reading, 5), (std::vector<int>{1, 2, 2, 1})); // head lines
+    QCOMPARE(lines(f.reading, 8), (std::vector<int>{2, 1, 1, 2})); // foot lines
+    // Sums: Sun 11, Moon 17, Venus 24, Mercury 30, Saturn 36, Jupiter 42, Mars 48.
+    QCOMPARE(f.reading.houseCell(11), std::string("\r\nSun"));
+    QCOMPARE(f.reading.houseCell(5), std::string("\r\nMoon"));
+    QCOMPARE(f.reading.houseCell(6), std::string("\r\nMercury\r\nJupiter"));
+    QCOMPARE(f.reading.houseCell(12), std::string("\r\nVenus\r\nSaturn\r\nMars"));
+    QCOMPARE(f.reading.figureName(), std::string("CONJUNCTIO")); // Mars: 2112
+}
+
+void TestReading::enteredLinesMustBeOnesAndTwosOfARandomCasting() {
+    ScriptedRandom random;
+    Reading reading(random);
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                             reading.enterLines(1, GeomanticFigure{{1, 2, 3, 1}}));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                             reading.enterLines(2, GeomanticFigure{{0, 1, 1, 1}}));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range,
+                             reading.enterLines(5, GeomanticFigure{{1, 1, 1, 1}}));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range,
+                             reading.enterLines(0, GeomanticFigure{{1, 1, 1, 1}}));
+    QVERIFY2(reading.lineValues().empty(), "a refused entry writes no slot");
 }
 
 void TestReading::houseNumber_data() {

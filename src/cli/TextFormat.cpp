@@ -1,0 +1,104 @@
+#include "cli/TextFormat.h"
+
+#include "geomancy/FigureCatalogue.h"
+
+#include <QStringList>
+
+namespace cli {
+
+namespace {
+
+// The figure's dots take the first columns of a casting block; its texts
+// start at column TextIndent.
+constexpr int TextIndent = 11;
+
+QString dots(geomancy::LineValue value) {
+    return value == 1 ? QStringLiteral("    *") : QStringLiteral("   * *");
+}
+
+QString house(int number) {
+    return QStringLiteral("house %1 (%2)")
+        .arg(number)
+        .arg(QLatin1String(geomancy::houseSigns()[static_cast<std::size_t>(number - 1)]));
+}
+
+QString field(const char* label, const char* value) {
+    return QLatin1String(label) + QStringLiteral(": ") + QString::fromUtf8(value);
+}
+
+// Greedy word wrap of `text` into lines of at most `width` characters.
+QStringList wrapped(const QString& text, int width) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+            lines << line;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+QStringList castingBlock(const CastingResult& casting) {
+    const geomancy::CatalogueRow& row =
+        geomancy::figureCatalogue()[static_cast<std::size_t>(casting.catalogueRow)];
+    const QString gap = QStringLiteral("   ");
+    QStringList texts{
+        QString::fromUtf8(row.name) + QStringLiteral(" (") + QString::fromUtf8(row.title) +
+            QLatin1Char(')'),
+        field("Keyword", row.keyword) + gap + field("Day", row.day) + gap +
+            field("Element", row.element),
+        field("Quality", row.quality) + gap + field("Planet", row.planet) + gap +
+            field("Sign", row.sign),
+        field("Body part", row.bodyPart) + gap + field("Direction", row.direction),
+    };
+    // One column short of the width: some terminals break a line that fills
+    // the last column.
+    texts << wrapped(QString::fromUtf8(row.significance), TextWidth - 1 - TextIndent);
+
+    QStringList block{QStringLiteral("Casting %1: %2, %3")
+                          .arg(casting.step->castNumber)
+                          .arg(QLatin1String(casting.step->casting))
+                          .arg(house(casting.house))};
+    for (int i = 0; i < texts.size(); ++i) {
+        const QString left =
+            i < 4 ? dots(casting.figure.lines[static_cast<std::size_t>(i)]) : QString();
+        block << left.leftJustified(TextIndent) + texts[i];
+    }
+    return block;
+}
+
+} // namespace
+
+QString formatText(const ReadingResult& reading) {
+    QStringList values;
+    for (geomancy::LineValue value : reading.input)
+        values << QString::number(value);
+    QStringList lines{QStringLiteral("Line values: ") + values.join(QLatin1Char(','))};
+
+    for (const CastingResult& casting : reading.castings)
+        lines << QString() << castingBlock(casting);
+
+    lines << QString() << QStringLiteral("Houses");
+    for (const HouseResult& h : reading.houses) {
+        QStringList names;
+        if (h.ascendant)
+            names << QStringLiteral("Asc");
+        for (const std::string& planet : h.planets)
+            names << QString::fromStdString(planet);
+        lines << (QStringLiteral("%1  ").arg(h.number, 4) +
+                  QString::fromLatin1(h.sign).leftJustified(13) + names.join(QStringLiteral(", ")));
+    }
+
+    for (QString& line : lines) {
+        // An empty house would end in its sign's padding.
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+} // namespace cli

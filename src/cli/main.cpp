@@ -1,0 +1,66 @@
+// azivoder-reading: one reading on standard output, as text or JSON, with
+// no window and no display.
+#include "cli/CastReading.h"
+#include "cli/JsonFormat.h"
+#include "cli/Options.h"
+#include "cli/TextFormat.h"
+
+#include "geomancy/RandomSource.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int BadInput = 2;
+
+int refuse(const QString& problem) {
+    const QByteArray line =
+        QCoreApplication::applicationName().toUtf8() + ": " + problem.simplified().toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stderr);
+    return BadInput;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("azivoder-reading"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(AZIVODER_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(cli::readingDescription());
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    cli::addReadingOptions(parser);
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return refuse(parser.errorText());
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
+
+    const cli::ParsedOptions parsed = cli::readReadingOptions(parser);
+    if (!parsed.error.isEmpty())
+        return refuse(parsed.error);
+    const cli::Options& options = parsed.options;
+
+    cli::ReadingResult reading;
+    if (options.lines) {
+        reading = cli::castReading(*options.lines);
+    } else {
+        geomancy::ClockSeededRandom random = options.seed
+                                                 ? geomancy::ClockSeededRandom(*options.seed)
+                                                 : geomancy::ClockSeededRandom();
+        reading = cli::castReading(random);
+    }
+
+    const QByteArray output = options.format == cli::OutputFormat::Json
+                                  ? cli::formatJson(reading)
+                                  : cli::formatText(reading).toUtf8();
+    std::fwrite(output.constData(), 1, static_cast<std::size_t>(output.size()), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}

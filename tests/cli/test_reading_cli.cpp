@@ -1,0 +1,364 @@
+// azivoder-reading as a user or a script meets it: a separate process with
+// no display, its exit status and its two output streams.
+#include "geomancy/FigureCatalogue.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <random>
+
+#ifndef READING_TOOL
+#error "READING_TOOL must name the azivoder-reading executable"
+#endif
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run run(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // No display and a platform plugin that does not exist: a tool that
+    // reached for the GUI would fail here.
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(READING_TOOL), arguments);
+    Run result;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+QStringList textLines(const QByteArray& output) {
+    QStringList lines = QString::fromUtf8(output).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// A reading in plain lines, so that the text and the JSON output can be
+// compared line by line with a readable failure message:
+//   "input 1,2,...", "casting 1 Ascendant house 1 lines 1211 PUELLA",
+//   "casting 1 keyword: Peace" (one line per attribute),
+//   "house 11 Aquarius: Venus, Saturn".
+// Texts are compared without surrounding blanks, which a terminal does not show.
+QStringList describeText(const QByteArray& output) {
+    static const QRegularExpression header(
+        QStringLiteral(R"(^Casting (\d): (\w+), house (\d+) \(\w+\)$)"));
+    static const QRegularExpression nameAndTitle(QStringLiteral(R"(^(.+?) \((.+)\)$)"));
+    static const QRegularExpression fieldBreak(
+        QStringLiteral(R"(\s{3,}(?=[A-Z][a-z]+( [a-z]+)?: ))"));
+    static const QRegularExpression house(QStringLiteral(R"(^ *(\d+)  (\w+) *(.*)$)"));
+    const QStringList lines = textLines(output);
+    const qsizetype houses = lines.indexOf(QStringLiteral("Houses"));
+    QStringList description{QStringLiteral("input ") +
+                            lines.value(0).section(QStringLiteral(": "), 1)};
+    for (qsizetype i = 1; i < houses; ++i) {
+        const auto block = header.match(lines[i]);
+        if (!block.hasMatch())
+            continue;
+        const QString k = block.captured(1);
+        QString dots;
+        for (int j = 1; j <= 4; ++j)
+            dots += lines.value(i + j).left(11).trimmed() == QLatin1String("*") ? '1' : '2';
+        const auto figure = nameAndTitle.match(lines.value(i + 1).mid(11));
+        description << QStringLiteral("casting %1 %2 house %3 lines %4 %5")
+                           .arg(k, block.captured(2), block.captured(3), dots, figure.captured(1))
+                    << QStringLiteral("casting %1 title: %2").arg(k, figure.captured(2).trimmed());
+        for (int j = 2; j <= 4; ++j) {
+            for (const QString& field : lines.value(i + j).mid(11).split(fieldBreak))
+                description << QStringLiteral("casting %1 %2: %3")
+                                   .arg(k, field.section(QStringLiteral(": "), 0, 0).toLower(),
+                                        field.section(QStringLiteral(": "), 1).trimmed());
+        }
+        QStringList significance;
+        for (qsizetype j = i + 5; j < houses && !lines[j].isEmpty(); ++j)
+            significance << lines[j].trimmed();
+        description << QStringLiteral("casting %1 significance: %2").arg(k, significance.join(' '));
+    }
+    for (qsizetype i = houses + 1; houses > 0 && i < lines.size(); ++i) {
+        const auto cell = house.match(lines[i]);
+        description << QStringLiteral("house %1 %2: %3")
+                           .arg(cell.captured(1), cell.captured(2), cell.captured(3));
+    }
+    return description;
+}
+
+QStringList describeJson(const QByteArray& output) {
+    const QJsonObject root = QJsonDocument::fromJson(output).object();
+    QStringList input;
+    for (const QJsonValue& value : root[QStringLiteral("lines")].toArray())
+        input << QString::number(value.toInt());
+    QStringList description{QStringLiteral("input ") + input.join(',')};
+    // The text names the attributes as the window's labels do.
+    const QList<QPair<QString, QString>> attributes{{"title", "title"},
+                                                    {"keyword", "keyword"},
+                                                    {"day", "day"},
+                                                    {"element", "element"},
+                                                    {"quality", "quality"},
+                                                    {"planet", "planet"},
+                                                    {"sign", "sign"},
+                                                    {"bodyPart", "body part"},
+                                                    {"direction", "direction"},
+                                                    {"significance", "significance"}};
+    for (const QJsonValue& value : root[QStringLiteral("castings")].toArray()) {
+        const QJsonObject casting = value.toObject();
+        const QJsonObject figure = casting[QStringLiteral("figure")].toObject();
+        const QString k = QString::number(casting[QStringLiteral("number")].toInt());
+        QString dots;
+        for (const QJsonValue& line : casting[QStringLiteral("lines")].toArray())
+            dots += QString::number(line.toInt());
+        description << QStringLiteral("casting %1 %2 house %3 lines %4 %5")
+                           .arg(k, casting[QStringLiteral("casting")].toString(),
+                                QString::number(casting[QStringLiteral("house")].toInt()), dots,
+                                figure[QStringLiteral("name")].toString());
+        for (const auto& [key, label] : attributes)
+            description << QStringLiteral("casting %1 %2: %3")
+                               .arg(k, label, figure[key].toString().trimmed());
+    }
+    for (const QJsonValue& value : root[QStringLiteral("houses")].toArray()) {
+        const QJsonObject house = value.toObject();
+        QStringList names;
+        if (house[QStringLiteral("ascendant")].toBool())
+            names << QStringLiteral("Asc");
+        for (const QJsonValue& planet : house[QStringLiteral("planets")].toArray())
+            names << planet.toString();
+        description << QStringLiteral("house %1 %2: %3")
+                           .arg(QString::number(house[QStringLiteral("house")].toInt()),
+                                house[QStringLiteral("sign")].toString(), names.join(", "));
+    }
+    return description;
+}
+
+QStringList withPrefix(const QStringList& lines, const QString& pattern) {
+    return lines.filter(QRegularExpression(pattern));
+}
+
+// The sixteen values that the help says --seed N yields, computed here from
+// the standard library alone.
+QString documentedLines(quint64 n) {
+    std::seed_seq sequence{static_cast<std::uint32_t>(n), static_cast<std::uint32_t>(n >> 32)};
+    std::mt19937 engine(sequence);
+    QStringList values;
+    for (int i = 0; i < 16; ++i) {
+        const double r = static_cast<double>(engine() / 256) / 16777216.0;
+        values << (r < 0.5 ? QStringLiteral("1") : QStringLiteral("2"));
+    }
+    return values.join(',');
+}
+
+// The worked example of the house rule (Ascendant 1211, Sun 2212: the Sun in
+// house 12), then Moon 1122 and Venus 2111. Worked by hand: the running sums
+// are 12, 18, 23, 29, 35, 40, 46 for Sun to Mars.
+const QString WorkedLines = QStringLiteral("1,2,1,1,2,2,1,2,1,1,2,2,2,1,1,1");
+
+} // namespace
+
+class TestReadingCli : public QObject {
+    Q_OBJECT
+private slots:
+    void handCastReadingGivesTheWorkedChart_data();
+    void handCastReadingGivesTheWorkedChart();
+    void jsonAndTextTellTheSameReading();
+    void jsonHoldsTheDocumentedKeys();
+    void sameSeedGivesTheSameBytes();
+    void differentSeedsGiveDifferentReadings();
+    void seedDrawsAsTheHelpDescribes();
+    void seededReadingIsTheReadingOfItsLines();
+    void clockSeededReadingsDiffer();
+    void textFitsEightyColumnsForEveryFigure();
+    void badInputIsRefused_data();
+    void badInputIsRefused();
+    void helpAndVersionSucceed();
+};
+
+void TestReadingCli::handCastReadingGivesTheWorkedChart_data() {
+    QTest::addColumn<QString>("format");
+    QTest::newRow("as text") << QStringLiteral("text");
+    QTest::newRow("as json") << QStringLiteral("json");
+}
+
+void TestReadingCli::handCastReadingGivesTheWorkedChart() {
+    QFETCH(QString, format);
+    const Run r = run({QStringLiteral("--lines"), WorkedLines, QStringLiteral("--format"), format});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.err.isEmpty());
+    const QStringList chart =
+        format == QLatin1String("json") ? describeJson(r.out) : describeText(r.out);
+
+    QCOMPARE(chart.first(), QStringLiteral("input ") + WorkedLines);
+    // Castings 5-8 are the columns of castings 1-4.
+    QCOMPARE(withPrefix(chart, QStringLiteral("^casting \\d \\w+ house")),
+             (QStringList{"casting 1 Ascendant house 1 lines 1211 PUELLA",
+                          "casting 2 Sun house 12 lines 2212 ALBUS",
+                          "casting 3 Moon house 6 lines 1122 FORTUNA MINOR",
+                          "casting 4 Venus house 11 lines 2111 CAPUT DRACONIS",
+                          "casting 5 Mercury house 5 lines 1212 AMISSIO",
+                          "casting 6 Saturn house 11 lines 2211 FORTUNA MAJOR",
+                          "casting 7 Jupiter house 4 lines 1121 PUER",
+                          "casting 8 Mars house 10 lines 1221 CARCER"}));
+    QCOMPARE(withPrefix(chart, QStringLiteral("^house")),
+             (QStringList{"house 1 Aries: Asc",
+                          "house 2 Taurus: ", "house 3 Gemini: ", "house 4 Cancer: Jupiter",
+                          "house 5 Leo: Mercury", "house 6 Virgo: Moon", "house 7 Libra: ",
+                          "house 8 Scorpio: ", "house 9 Sagittarius: ", "house 10 Capricorn: Mars",
+                          "house 11 Aquarius: Venus, Saturn", "house 12 Pisces: Sun"}));
+    QVERIFY(chart.contains(QStringLiteral("casting 2 title: Albus - White")));
+    QVERIFY(chart.contains(QStringLiteral("casting 7 body part: Head")));
+}
+
+void TestReadingCli::jsonAndTextTellTheSameReading() {
+    for (const QStringList& input : {QStringList{"--lines", WorkedLines},
+                                     QStringList{"--seed", "7"}, QStringList{"--seed", "2024"}}) {
+        const Run text = run(input);
+        const Run json = run(input + QStringList{"--format", "json"});
+        QCOMPARE(json.exitCode, 0);
+        QJsonParseError error;
+        QJsonDocument::fromJson(json.out, &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(describeText(text.out), describeJson(json.out));
+        QCOMPARE(describeJson(json.out).size(), 1 + 8 * 11 + 12);
+    }
+}
+
+void TestReadingCli::jsonHoldsTheDocumentedKeys() {
+    const Run r = run({"--seed", "3", "--format", "json"});
+    const QJsonObject root = QJsonDocument::fromJson(r.out).object();
+    const QJsonObject casting = root["castings"].toArray().at(0).toObject();
+    QCOMPARE(root.keys(), (QStringList{"castings", "houses", "lines"}));
+    QCOMPARE(casting.keys(), (QStringList{"casting", "figure", "house", "lines", "number"}));
+    QCOMPARE(casting["figure"].toObject().keys(),
+             (QStringList{"bodyPart", "day", "direction", "element", "keyword", "name", "planet",
+                          "quality", "sign", "significance", "title"}));
+    QCOMPARE(root["houses"].toArray().at(0).toObject().keys(),
+             (QStringList{"ascendant", "house", "planets", "sign"}));
+}
+
+void TestReadingCli::sameSeedGivesTheSameBytes() {
+    for (const char* format : {"text", "json"}) {
+        const Run first = run({"--seed", "7", "--format", format});
+        const Run second = run({"--seed", "7", "--format", format});
+        QCOMPARE(first.exitCode, 0);
+        QVERIFY(!first.out.isEmpty());
+        QCOMPARE(first.out, second.out);
+    }
+}
+
+void TestReadingCli::differentSeedsGiveDifferentReadings() {
+    // 1 and 2^32 + 1 differ in the high half only.
+    const QByteArray one = run({"--seed", "1"}).out;
+    QVERIFY(!one.isEmpty());
+    QVERIFY(one != run({"--seed", "2"}).out);
+    QVERIFY(one != run({"--seed", "4294967297"}).out);
+}
+
+void TestReadingCli::seedDrawsAsTheHelpDescribes() {
+    for (quint64 seed :
+         {Q_UINT64_C(0), Q_UINT64_C(7), Q_UINT64_C(4294967296), Q_UINT64_C(18446744073709551615)}) {
+        const Run r = run({"--seed", QString::number(seed), "--format", "json"});
+        QCOMPARE(describeJson(r.out).first(), QStringLiteral("input ") + documentedLines(seed));
+    }
+}
+
+void TestReadingCli::seededReadingIsTheReadingOfItsLines() {
+    // Drawn or entered, the same sixteen values make the same reading: the
+    // derived castings and the houses come from the model alike.
+    const Run seeded = run({"--seed", "99", "--format", "json"});
+    const QString lines = describeJson(seeded.out).first().section(' ', 1);
+    QCOMPARE(run({"--lines", lines, "--format", "json"}).out, seeded.out);
+}
+
+void TestReadingCli::clockSeededReadingsDiffer() {
+    // Three equal readings by chance: once in 2^32.
+    const QByteArray first = run({}).out;
+    QVERIFY(!first.isEmpty());
+    QVERIFY(first != run({}).out || first != run({}).out);
+}
+
+void TestReadingCli::textFitsEightyColumnsForEveryFigure() {
+    // Four hand-cast readings whose first four castings are the sixteen
+    // figures, so every catalogue text is printed at least once.
+    const auto& catalogue = geomancy::figureCatalogue();
+    for (std::size_t first = 0; first < catalogue.size(); first += 4) {
+        QStringList values;
+        for (std::size_t row = first; row < first + 4; ++row)
+            for (geomancy::LineValue value : catalogue[row].pattern.lines)
+                values << QString::number(value);
+        const Run r = run({"--lines", values.join(',')});
+        QCOMPARE(r.exitCode, 0);
+        for (std::size_t row = first; row < first + 4; ++row)
+            QVERIFY(r.out.contains(catalogue[row].title));
+        for (const QString& line : textLines(r.out))
+            QVERIFY2(line.size() <= 80, qPrintable(line));
+    }
+}
+
+void TestReadingCli::badInputIsRefused_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("named");
+    const QString fifteen = QStringLiteral("1,2,1,1,2,2,1,2,1,1,2,2,2,1,1");
+    QTest::newRow("a line value of 3 is refused")
+        << QStringList{"--lines", fifteen + ",3"} << "--lines value 16";
+    QTest::newRow("a line value of 0 is refused")
+        << QStringList{"--lines", "0," + fifteen} << "--lines value 1";
+    QTest::newRow("an empty line value is refused")
+        << QStringList{"--lines", "1,," + fifteen.mid(2)} << "--lines value 2";
+    QTest::newRow("fifteen line values are too few")
+        << QStringList{"--lines", fifteen} << "16 values";
+    QTest::newRow("seventeen line values are too many")
+        << QStringList{"--lines", fifteen + ",1,2"} << "found 17";
+    QTest::newRow("a seed in words is refused") << QStringList{"--seed", "seven"} << "'seven'";
+    QTest::newRow("a negative seed is refused") << QStringList{"--seed=-1"} << "'-1'";
+    QTest::newRow("a seed beyond 64 bits is refused")
+        << QStringList{"--seed", "18446744073709551616"} << "'18446744073709551616'";
+    QTest::newRow("a seed without its number is refused") << QStringList{"--seed"} << "--seed";
+    QTest::newRow("seed and hand-cast lines together are refused")
+        << QStringList{"--seed", "1", "--lines", fifteen + ",1"} << "--seed and --lines";
+    QTest::newRow("an unknown option is refused") << QStringList{"--colour"} << "colour";
+    QTest::newRow("an unknown format is refused") << QStringList{"--format", "xml"} << "'xml'";
+    QTest::newRow("a stray argument is refused") << QStringList{"7"} << "'7'";
+}
+
+void TestReadingCli::badInputIsRefused() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, named);
+    const Run r = run(arguments);
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(r.out, QByteArray());
+    const QStringList message = textLines(r.err);
+    QCOMPARE(message.size(), 1);
+    QVERIFY2(message.first().startsWith(QLatin1String("azivoder-reading: ")),
+             qPrintable(message.first()));
+    QVERIFY2(message.first().contains(named), qPrintable(message.first()));
+}
+
+void TestReadingCli::helpAndVersionSucceed() {
+    const Run help = run({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    for (const char* part : {"--seed <N>", "--lines <V1,...,V16>", "--format <text|json>",
+                             "std::mt19937", "std::seed_seq"})
+        QVERIFY2(help.out.contains(part), part);
+    for (const QString& line : textLines(help.out))
+        QVERIFY2(line.size() <= 80, qPrintable(line));
+
+    const Run version = run({"--version"});
+    QCOMPARE(version.exitCode, 0);
+    QVERIFY(version.out.startsWith("azivoder-reading "));
+    QVERIFY(help.err.isEmpty() && version.err.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestReadingCli)
+#include "test_reading_cli.moc"
