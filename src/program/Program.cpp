@@ -40,8 +40,6 @@ Program::Program(Services services) : services_(std::move(services)) {
         services_.settings = userSettings;
     if (!services_.today)
         services_.today = [] { return QDate::currentDate(); };
-    if (services_.lockDirectory.isEmpty())
-        services_.lockDirectory = SingleInstance::defaultDirectory();
     if (!services_.end)
         services_.end = endProcessNow;
     reading_ = std::make_unique<geomancy::Reading>(*random_);
@@ -79,7 +77,8 @@ StartUpSteps Program::startUpSteps() {
 }
 
 bool Program::anotherInstanceRuns() {
-    instance_ = std::make_unique<SingleInstance>(services_.lockDirectory);
+    instance_ = services_.lockDirectory.isEmpty() ? std::make_unique<SingleInstance>()
+                                                  : std::make_unique<SingleInstance>(services_.lockDirectory);
     return instance_->claim() == SingleInstance::Claim::HeldByAnother;
 }
 

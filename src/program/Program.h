@@ -33,7 +33,7 @@ public:
         geomancy::RandomSource* random = nullptr;              // a clock-seeded source
         std::function<std::unique_ptr<QSettings>()> settings;  // the user's store under the program's name
         std::function<QDate()> today;                          // the system date
-        QString lockDirectory;                                 // the user's runtime directory
+        QString lockDirectory; // only this one; by default the runtime, then the temporary directory
         EndProcess end;                                        // leave the event loop with status 0
     };
 

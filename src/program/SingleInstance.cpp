@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -27,24 +28,50 @@ QString userName() {
 
 } // namespace
 
+QString normalisedX11Display(const QString& display) {
+    // [host]:display[.screen]; the screens of one display share one desktop,
+    // and "unix" is the local socket just as an empty host is.
+    const int colon = display.lastIndexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return display;
+    QString host = display.left(colon);
+    if (host == QLatin1String("unix"))
+        host.clear();
+    const QString number = display.mid(colon + 1).section(QLatin1Char('.'), 0, 0);
+    return host + QLatin1Char(':') + number;
+}
+
 QString desktopSessionName() {
 #ifdef Q_OS_WIN
     // "Console" or e.g. "RDP-Tcp#3": one per logged-on session.
     return qEnvironmentVariable("SESSIONNAME");
 #else
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
-    return wayland.isEmpty() ? qEnvironmentVariable("DISPLAY") : wayland;
+    if (!wayland.isEmpty())
+        return QStringLiteral("wayland-") + QFileInfo(wayland).fileName();
+    return normalisedX11Display(qEnvironmentVariable("DISPLAY"));
 #endif
 }
 
-SingleInstance::SingleInstance(const QString& directory)
-    : path_(QDir(directory).filePath(lockFileName())) {}
+// The name is fixed when the object is made: the desktop it names is the
+// one this copy started on.
+SingleInstance::SingleInstance(QStringList directories)
+    : directories_(std::move(directories)), name_(lockFileName()) {}
 
-QString SingleInstance::defaultDirectory() {
-    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (directory.isEmpty())
-        directory = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    return directory;
+QStringList SingleInstance::defaultDirectories() {
+    QStringList directories;
+    for (const auto location : {QStandardPaths::RuntimeLocation, QStandardPaths::TempLocation}) {
+        const QString directory = QStandardPaths::writableLocation(location);
+        if (!directory.isEmpty() && !directories.contains(directory))
+            directories << directory;
+    }
+    return directories;
+}
+
+QString SingleInstance::lockFilePath() const {
+    if (!path_.isEmpty() || directories_.isEmpty())
+        return path_;
+    return QDir(directories_.first()).filePath(name_);
 }
 
 QString SingleInstance::lockFileName() {
@@ -57,15 +84,23 @@ QString SingleInstance::lockFileName() {
 SingleInstance::Claim SingleInstance::claim() {
     if (isClaimed())
         return Claim::Claimed;
-    auto lock = std::make_unique<QLockFile>(path_);
-    // A lock is held for the whole run, so its age says nothing: only a dead
-    // owner makes it stale (QLockFile checks the recorded process).
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
-        lock_ = std::move(lock);
-        return Claim::Claimed;
+    // A folder that cannot hold the lock (missing, read-only, full) passes
+    // the turn to the next; a lock found held anywhere is a refusal.
+    for (const QString& directory : directories_) {
+        const QString path = QDir(directory).filePath(name_);
+        auto lock = std::make_unique<QLockFile>(path);
+        // A lock is held for the whole run, so its age says nothing: only a
+        // dead owner makes it stale (QLockFile checks the recorded process).
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0)) {
+            path_ = path;
+            lock_ = std::move(lock);
+            return Claim::Claimed;
+        }
+        if (lock->error() == QLockFile::LockFailedError)
+            return Claim::HeldByAnother;
     }
-    return lock->error() == QLockFile::LockFailedError ? Claim::HeldByAnother : Claim::Unavailable;
+    return Claim::Unavailable;
 }
 
 bool SingleInstance::isClaimed() const { return lock_ && lock_->isLocked(); }

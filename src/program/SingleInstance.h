@@ -2,6 +2,7 @@
 
 #include <QLockFile>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -11,9 +12,10 @@
 // taken over.
 class SingleInstance {
 public:
-    // directory: where the lock lives; by default the user's runtime
-    // directory (the temporary one where there is none).
-    explicit SingleInstance(const QString& directory = defaultDirectory());
+    // The lock lives in the first of `directories` that can hold it: by
+    // default the user's runtime directory, then the temporary one.
+    explicit SingleInstance(QStringList directories = defaultDirectories());
+    explicit SingleInstance(const QString& directory) : SingleInstance(QStringList{directory}) {}
 
     enum class Claim {
         Claimed,       // this copy now holds the lock
@@ -26,18 +28,26 @@ public:
     Claim claim();
     bool isClaimed() const;
 
-    QString lockFilePath() const { return path_; }
+    // Where the lock is held, or would first be tried.
+    QString lockFilePath() const;
 
-    static QString defaultDirectory();
+    static QStringList defaultDirectories();
 
     // The lock's file name: the program, the user and the desktop session.
     static QString lockFileName();
 
 private:
+    QStringList directories_;
+    QString name_;
     QString path_;
     std::unique_ptr<QLockFile> lock_;
 };
 
 // A name for the desktop this copy runs on, so that the same user on two
-// desktops (two X displays, two Windows sessions) gets two locks.
+// desktops (two X displays, two Windows sessions) gets two locks, and one
+// desktop written two ways (":0" and "unix:0.0") gets one.
 QString desktopSessionName();
+
+// The X display a DISPLAY value names: "host:number", with the host left
+// empty for a local display and the screen number dropped.
+QString normalisedX11Display(const QString& display);

@@ -19,10 +19,16 @@ struct Start {
     std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
     QString output;
 
-    explicit Start(const QString& lockDirectory) {
+    // display: the DISPLAY the copy is told it runs on (the probe itself
+    // draws offscreen); empty keeps the test's own.
+    explicit Start(const QString& lockDirectory, const QString& display = QString()) {
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (!display.isEmpty()) {
+            environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            environment.insert(QStringLiteral("DISPLAY"), display);
+        }
         process->setProcessEnvironment(environment);
         process->start(QStringLiteral(SINGLE_INSTANCE_PROBE),
                        {lockDirectory, lockDirectory + QStringLiteral("/settings.ini")});
@@ -60,6 +66,13 @@ private slots:
     void lockNameHoldsProgramUserAndDesktop();
     void unusableDirectoryIsNoRefusal();
     void defaultDirectoryIsTheUsersRuntimeDirectory();
+    void oneDesktopWrittenTwoWaysIsOneDesktop_data();
+    void oneDesktopWrittenTwoWaysIsOneDesktop();
+    void x11DisplayNames_data();
+    void x11DisplayNames();
+    void waylandSessionIsNamedByItsSocket();
+    void aFolderThatCannotHoldTheLockPassesToTheNext();
+    void aLockHeldInTheFirstFolderRefusesWithoutTryingTheNext();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -156,9 +169,85 @@ void TestSingleInstance::unusableDirectoryIsNoRefusal() {
 
 void TestSingleInstance::defaultDirectoryIsTheUsersRuntimeDirectory() {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    QCOMPARE(SingleInstance::defaultDirectory(),
-             runtime.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::TempLocation) : runtime);
+    const QString temporary = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    const QStringList directories = SingleInstance::defaultDirectories();
+    QVERIFY(!directories.isEmpty());
+    QCOMPARE(directories.first(), runtime.isEmpty() ? temporary : runtime);
+    QCOMPARE(directories.last(), temporary);
     QCOMPARE(QFileInfo(SingleInstance().lockFilePath()).fileName(), SingleInstance::lockFileName());
+}
+
+void TestSingleInstance::oneDesktopWrittenTwoWaysIsOneDesktop_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("a display and its screen 0 are one desktop") << ":7" << ":7.0";
+    QTest::newRow("the unix socket host is the local display") << "unix:7.1" << ":7";
+}
+
+void TestSingleInstance::oneDesktopWrittenTwoWaysIsOneDesktop() {
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    Start one(dir_->path(), first);
+    QCOMPARE(one.firstWord(), QStringLiteral("running"));
+
+    Start other(dir_->path(), second);
+    QVERIFY(other.process->waitForFinished(10000));
+    QCOMPARE(other.rest(), QStringLiteral("box: Application is already running\nended 0\n"));
+    QCOMPARE(one.process->state(), QProcess::Running);
+}
+
+void TestSingleInstance::x11DisplayNames_data() {
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("normalised");
+    QTest::newRow("a bare display number is local") << ":0" << ":0";
+    QTest::newRow("the screen number is dropped") << ":0.1" << ":0";
+    QTest::newRow("unix means the local socket") << "unix:3.0" << ":3";
+    QTest::newRow("a remote host stays part of the name") << "remote.example:10.0" << "remote.example:10";
+    QTest::newRow("an IPv6 host keeps its colons") << "::1:2.0" << "::1:2";
+    QTest::newRow("no display at all stays empty") << "" << "";
+}
+
+void TestSingleInstance::x11DisplayNames() {
+    QFETCH(QString, display);
+    QFETCH(QString, normalised);
+    QCOMPARE(normalisedX11Display(display), normalised);
+}
+
+void TestSingleInstance::waylandSessionIsNamedByItsSocket() {
+    qputenv("DISPLAY", ":7");
+    qputenv("WAYLAND_DISPLAY", "wayland-1");
+    const QString waylandOne = SingleInstance::lockFileName();
+    qputenv("DISPLAY", ":8"); // Xwayland's display changes nothing
+    QCOMPARE(SingleInstance::lockFileName(), waylandOne);
+    qputenv("WAYLAND_DISPLAY", "wayland-2");
+    QVERIFY(SingleInstance::lockFileName() != waylandOne);
+    qunsetenv("WAYLAND_DISPLAY");
+}
+
+void TestSingleInstance::aFolderThatCannotHoldTheLockPassesToTheNext() {
+    QFile blocker(dir_->filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QTemporaryDir fallback;
+    QVERIFY(fallback.isValid());
+
+    SingleInstance first(QStringList{blocker.fileName(), fallback.path()});
+    QCOMPARE(first.claim(), SingleInstance::Claim::Claimed);
+    QCOMPARE(QFileInfo(first.lockFilePath()).absolutePath(), QFileInfo(fallback.path()).absoluteFilePath());
+
+    SingleInstance second(QStringList{blocker.fileName(), fallback.path()});
+    QCOMPARE(second.claim(), SingleInstance::Claim::HeldByAnother);
+}
+
+void TestSingleInstance::aLockHeldInTheFirstFolderRefusesWithoutTryingTheNext() {
+    QTemporaryDir fallback;
+    QVERIFY(fallback.isValid());
+    SingleInstance first(dir_->path());
+    QCOMPARE(first.claim(), SingleInstance::Claim::Claimed);
+
+    SingleInstance second(QStringList{dir_->path(), fallback.path()});
+    QCOMPARE(second.claim(), SingleInstance::Claim::HeldByAnother);
+    QVERIFY(QDir(fallback.path()).entryList({QStringLiteral("*.lock")}, QDir::Files).isEmpty());
 }
 
 QTEST_MAIN(TestSingleInstance)
