@@ -120,13 +120,13 @@ private:
 
 void TestProgram::init() {
     browser_ = std::make_unique<UrlCatcher>();
-    MessageBoxes::setScripted(true);
-    MessageBoxes::clear();
+    MessageBoxes::script().setScripted(true);
+    MessageBoxes::script().clear();
 }
 
 void TestProgram::cleanup() {
     browser_.reset();
-    MessageBoxes::clear();
+    MessageBoxes::script().clear();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -134,7 +134,7 @@ void TestProgram::startAsksBeforeTheMainWindowAndPicksTheBrand() {
     ProgramFixture f;
     f.storeReminderDate(Today.addDays(-15));
     QVERIFY(f.start());
-    QCOMPARE(MessageBoxes::shown().size(), 1); // the update question
+    QCOMPARE(MessageBoxes::script().shown().size(), 1); // the update question
     QVERIFY(!f.mainWindowBeforeReminder);
     QVERIFY(f.main());
     QVERIFY(f.main()->isVisible());
@@ -147,7 +147,7 @@ void TestProgram::startAsksBeforeTheMainWindowAndPicksTheBrand() {
 void TestProgram::yesToTheQuestionOpensDownloadAndStillShowsTheWindow() {
     ProgramFixture f;
     f.storeReminderDate(Today.addDays(-20));
-    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    MessageBoxes::script().queueAnswer(QMessageBox::Yes);
     QVERIFY(f.start());
     QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(WebPage::DownloadPage)});
     QVERIFY(f.main()->isVisible());
@@ -167,9 +167,10 @@ void TestProgram::secondStartIsRefused() {
 
     ProgramFixture second(locks.path());
     QVERIFY(!second.start());
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    QCOMPARE(MessageBoxes::shown().first().text, QStringLiteral("Application is already running"));
-    QCOMPARE(MessageBoxes::shown().first().icon, QMessageBox::Information);
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    QCOMPARE(MessageBoxes::script().shown().first().text,
+             QStringLiteral("Application is already running"));
+    QCOMPARE(MessageBoxes::script().shown().first().icon, QMessageBox::Information);
     QCOMPARE(second.ends, 1);
     QVERIFY(!second.main()); // no window of the refused copy ever appears
     QCOMPARE(visibleWindows(), 0);
@@ -228,7 +229,7 @@ void TestProgram::menuItemsAndLinksOpenTheirPages() {
         QTest::mouseClick(f.find(objectName.constData()), Qt::LeftButton);
     QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(static_cast<WebPage>(page))});
     QVERIFY(f.main()->isVisible());
-    QCOMPARE(MessageBoxes::shown().size(), 0);
+    QCOMPARE(MessageBoxes::script().shown().size(), 0);
 }
 
 void TestProgram::reportLinksOpenTheirPages_data() {

@@ -82,13 +82,13 @@ private:
 
 void TestExitWindow::init() {
     browser_ = std::make_unique<UrlCatcher>();
-    MessageBoxes::setScripted(true);
-    MessageBoxes::clear();
+    MessageBoxes::script().setScripted(true);
+    MessageBoxes::script().clear();
 }
 
 void TestExitWindow::cleanup() {
     browser_.reset();
-    MessageBoxes::clear();
+    MessageBoxes::script().clear();
 }
 
 void TestExitWindow::windowIsATopmostNonActivatingWindow() {
@@ -282,10 +282,12 @@ void TestExitWindow::emailBoxesRefuseATypedBlank() {
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(box, QStringLiteral("a b@c.d"));
     QCOMPARE(box->text(), QStringLiteral("ab@c.d"));
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    QCOMPARE(MessageBoxes::shown().first().text, QStringLiteral("Email Address Cannot Contain Space"));
-    QCOMPARE(MessageBoxes::shown().first().icon, QMessageBox::Critical);
-    QCOMPARE(MessageBoxes::shown().first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    QCOMPARE(MessageBoxes::script().shown().first().text,
+             QStringLiteral("Email Address Cannot Contain Space"));
+    QCOMPARE(MessageBoxes::script().shown().first().icon, QMessageBox::Critical);
+    QCOMPARE(MessageBoxes::script().shown().first().buttons,
+             QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(f.window.focusWidget(), box);
 }
 
@@ -297,16 +299,18 @@ void TestExitWindow::otherBoxesAcceptBlanks() {
     QTest::keyClicks(f.message(), QStringLiteral(" hi there"));
     QCOMPARE(f.box("txtName")->text(), QStringLiteral("Ann Lee"));
     QVERIFY(f.message()->toPlainText().contains(QStringLiteral(" hi there")));
-    QCOMPARE(MessageBoxes::shown().size(), 0);
+    QCOMPARE(MessageBoxes::script().shown().size(), 0);
 }
 
 void TestExitWindow::untouchedFormAsksForProperAddresses() {
     Fixture f;
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    QCOMPARE(MessageBoxes::shown().first().text, QStringLiteral("Please Enter Proper Email Address"));
-    QCOMPARE(MessageBoxes::shown().first().icon, QMessageBox::Critical);
-    QCOMPARE(MessageBoxes::shown().first().title, QStringLiteral("Ririv Evazorarizad Azivoder"));
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    QCOMPARE(MessageBoxes::script().shown().first().text,
+             QStringLiteral("Please Enter Proper Email Address"));
+    QCOMPARE(MessageBoxes::script().shown().first().icon, QMessageBox::Critical);
+    QCOMPARE(MessageBoxes::script().shown().first().title,
+             QStringLiteral("Ririv Evazorarizad Azivoder"));
     QVERIFY(browser_->opened().isEmpty());
 }
 
@@ -315,7 +319,7 @@ void TestExitWindow::submitSendsTheTrimmedValues() {
     f.fill(QStringLiteral("  Ann  "), QStringLiteral(" ann@mail.example"), QStringLiteral("Bob "),
            QStringLiteral("bob@mail.example"));
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(MessageBoxes::shown().size(), 0);
+    QCOMPARE(MessageBoxes::script().shown().size(), 0);
     QCOMPARE(browser_->opened().size(), 1);
 
     const QUrlQuery query(browser_->last());
@@ -339,14 +343,15 @@ void TestExitWindow::submitWithAProblemOpensNothingAndKeepsTheForm() {
     Fixture f;
     f.fill(QStringLiteral("Your Name"), QStringLiteral("a@b.c"), QStringLiteral("Bob"), QStringLiteral("A@b.c"));
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    QCOMPARE(MessageBoxes::shown().first().text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    QCOMPARE(MessageBoxes::script().shown().first().text, QStringLiteral("Please Enter Your Name"));
     QVERIFY(browser_->opened().isEmpty());
     QCOMPARE(f.box("txtName")->text(), QStringLiteral("Your Name"));
 
     f.box("txtFriendEmail")->setText(QStringLiteral("a@b.c"));
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(MessageBoxes::shown().last().text, QStringLiteral("Please Enter Distinct Email Addresses"));
+    QCOMPARE(MessageBoxes::script().shown().last().text,
+             QStringLiteral("Please Enter Distinct Email Addresses"));
 }
 
 void TestExitWindow::check1OpensTheHomePageAndStaysUnchecked() {

@@ -181,17 +181,17 @@ private:
 };
 
 void TestReportWindow::initTestCase() {
-    MessageBoxes::setScripted(true);
-    SaveReportDialog::setScripted(true);
-    PrintReportDialog::setScripted(true);
+    MessageBoxes::script().setScripted(true);
+    SaveReportDialog::script().setScripted(true);
+    PrintReportDialog::script().setScripted(true);
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &urls_, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &urls_, "open");
 }
 
 void TestReportWindow::init() {
-    MessageBoxes::clear();
-    SaveReportDialog::clear();
-    PrintReportDialog::clear();
+    MessageBoxes::script().clear();
+    SaveReportDialog::script().clear();
+    PrintReportDialog::script().clear();
     urls_.opened.clear();
 }
 
@@ -437,8 +437,8 @@ void TestReportWindow::reopeningAfterTheResetShowsTheNewReading() {
 void TestReportWindow::saveDialogIsConfigured() {
     Report report;
     castAndOpenHidden(report)->saveReport();
-    QCOMPARE(SaveReportDialog::shown().size(), 1);
-    const SaveReportDialog::Shown& dialog = SaveReportDialog::shown().first();
+    QCOMPARE(SaveReportDialog::script().shown().size(), 1);
+    const SaveReportDialog::Shown& dialog = SaveReportDialog::script().shown().first();
     QCOMPARE(dialog.title, ApplicationTitle);
     QCOMPARE(dialog.nameFilters, QStringList{QStringLiteral("Rich Text Format (*.rtf)")});
     QCOMPARE(dialog.defaultSuffix, QStringLiteral("rtf"));
@@ -453,10 +453,10 @@ void TestReportWindow::savingWritesTheWholeReportDespiteASelection() {
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
     selectBetween(window->reportBox(), QStringLiteral("Keyword : Passion"), QStringLiteral("Tuesday"));
-    SaveReportDialog::setNextFileName(path);
+    SaveReportDialog::script().queueAnswer(path);
     window->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
 
-    QVERIFY(MessageBoxes::shown().isEmpty());
+    QVERIFY(MessageBoxes::script().shown().isEmpty());
     const QString rtf = readFile(path);
     QVERIFY(rtf.startsWith(QLatin1String("{\\rtf1")));
     QStringList read = toolOutput(QStringLiteral("unrtf"), {QStringLiteral("--text"), path}).split('\n');
@@ -471,11 +471,11 @@ void TestReportWindow::nameWithoutExtensionGetsRtf() {
     QTemporaryDir dir;
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
-    SaveReportDialog::setNextFileName(dir.filePath(QStringLiteral("reading")));
+    SaveReportDialog::script().queueAnswer(dir.filePath(QStringLiteral("reading")));
     window->saveReport();
     QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("reading.rtf"))));
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("reading"))));
-    QVERIFY(MessageBoxes::shown().isEmpty());
+    QVERIFY(MessageBoxes::script().shown().isEmpty());
 }
 
 void TestReportWindow::cancelledSaveWritesNothingAndSaysNothing() {
@@ -484,12 +484,12 @@ void TestReportWindow::cancelledSaveWritesNothingAndSaysNothing() {
     ReportWindow* window = castAndOpenHidden(report);
     const QString previousFolder = QDir::currentPath();
     QDir::setCurrent(dir.path()); // wherever a careless save might land
-    SaveReportDialog::setNextFileName(QString());
+    SaveReportDialog::script().queueAnswer(QString());
     window->saveReport();
     QDir::setCurrent(previousFolder);
-    QCOMPARE(SaveReportDialog::shown().size(), 1);
+    QCOMPARE(SaveReportDialog::script().shown().size(), 1);
     QVERIFY(QDir(dir.path()).isEmpty());
-    QVERIFY(MessageBoxes::shown().isEmpty());
+    QVERIFY(MessageBoxes::script().shown().isEmpty());
 }
 
 void TestReportWindow::unwritableTargetsReportAndKeepTheOldFile_data() {
@@ -533,7 +533,7 @@ void TestReportWindow::unwritableTargetsReportAndKeepTheOldFile() {
 
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
-    SaveReportDialog::setNextFileName(path);
+    SaveReportDialog::script().queueAnswer(path);
     {
         std::unique_ptr<FileSizeLimit> diskFull;
         if (target == QLatin1String("disk fills up")) {
@@ -544,8 +544,8 @@ void TestReportWindow::unwritableTargetsReportAndKeepTheOldFile() {
         window->saveReport();
     }
 
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    const MessageBoxes::Shown& box = MessageBoxes::shown().first();
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    const MessageBoxes::Shown& box = MessageBoxes::script().shown().first();
     QCOMPARE(box.title, ApplicationTitle);
     QCOMPARE(box.icon, QMessageBox::Critical);
     QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
@@ -567,8 +567,8 @@ void TestReportWindow::saveDialogRefusesAMissingFolder() {
     dialog.selectFile(dir.filePath(QStringLiteral("no such folder/reading.rtf")));
     static_cast<QDialog&>(dialog).accept(); // as the dialog's Save button does
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    QVERIFY(MessageBoxes::shown().first().text.contains(QStringLiteral("no such folder")));
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    QVERIFY(MessageBoxes::script().shown().first().text.contains(QStringLiteral("no such folder")));
 }
 
 void TestReportWindow::saveDialogAddsTheRtfSuffix() {
@@ -580,7 +580,7 @@ void TestReportWindow::saveDialogAddsTheRtfSuffix() {
     QCOMPARE(dialog.selectedFiles(), QStringList{dir.filePath(QStringLiteral("reading.rtf"))});
     static_cast<QDialog&>(dialog).accept(); // as the dialog's Save button does
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(MessageBoxes::shown().isEmpty());
+    QVERIFY(MessageBoxes::script().shown().isEmpty());
 }
 
 void TestReportWindow::printDialogOffersTheSelection_data() {
@@ -596,8 +596,8 @@ void TestReportWindow::printDialogOffersTheSelection() {
     if (select)
         selectBetween(window->reportBox(), QStringLiteral("Keyword"), QStringLiteral("Passion"));
     window->printWithDialog();
-    QCOMPARE(PrintReportDialog::shown().size(), 1);
-    const PrintReportDialog::Shown& dialog = PrintReportDialog::shown().first();
+    QCOMPARE(PrintReportDialog::script().shown().size(), 1);
+    const PrintReportDialog::Shown& dialog = PrintReportDialog::script().shown().first();
     QVERIFY(!dialog.options.testFlag(QAbstractPrintDialog::PrintPageRange));
     QCOMPARE(dialog.options.testFlag(QAbstractPrintDialog::PrintSelection), select);
     QCOMPARE(dialog.range, select ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
@@ -609,7 +609,7 @@ void TestReportWindow::printingASelectionPrintsOnlyIt() {
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
     selectBetween(window->reportBox(), QStringLiteral("Keyword : Passion"), QStringLiteral("Element : Water"));
-    PrintReportDialog::setNextAnswer(QDialog::Accepted, pdf);
+    PrintReportDialog::script().queueAnswer({QDialog::Accepted, pdf});
     window->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
 
     const QString text = pdfText(pdf);
@@ -627,7 +627,7 @@ void TestReportWindow::printingWithoutASelectionPrintsTheWholeReport() {
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
-    PrintReportDialog::setNextAnswer(QDialog::Accepted, pdf);
+    PrintReportDialog::script().queueAnswer({QDialog::Accepted, pdf});
     window->printWithDialog();
 
     const QString text = pdfText(pdf);
@@ -643,11 +643,11 @@ void TestReportWindow::cancelledPrintPrintsNothing() {
     const QString pdf = dir.filePath(QStringLiteral("cancelled.pdf"));
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
-    PrintReportDialog::setNextAnswer(QDialog::Rejected, pdf);
+    PrintReportDialog::script().queueAnswer({QDialog::Rejected, pdf});
     window->printWithDialog();
-    QCOMPARE(PrintReportDialog::shown().size(), 1);
+    QCOMPARE(PrintReportDialog::script().shown().size(), 1);
     QVERIFY(!QFileInfo::exists(pdf));
-    QVERIFY(MessageBoxes::shown().isEmpty());
+    QVERIFY(MessageBoxes::script().shown().isEmpty());
 }
 
 QTEST_MAIN(TestReportWindow)
