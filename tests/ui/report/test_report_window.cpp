@@ -12,9 +12,11 @@
 #include "ui/widgets/ClickableLabel.h"
 
 #include <QClipboard>
+#include <QProcess>
 #include <QDesktopServices>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -201,7 +203,7 @@ void TestReportWindow::cleanupTestCase() {
 }
 
 ReportWindow* TestReportWindow::castAndOpenHidden(Report& report) {
-    castSampleReading(report.operations());
+    castSampleReading(report.operations().append);
     return report.window();
 }
 
@@ -390,7 +392,7 @@ void TestReportWindow::mouseOverTheReportEmptiesTheClipboard() {
 void TestReportWindow::showIsModalAndClosingKeepsTheReport() {
     Report report;
     const ReportOperations operations = report.operations();
-    castSampleReading(operations);
+    castSampleReading(operations.append);
     const QString reading = report.document()->toPlainText();
 
     for (int opening = 1; opening <= 2; ++opening) {
@@ -418,12 +420,12 @@ void TestReportWindow::showIsModalAndClosingKeepsTheReport() {
 void TestReportWindow::reopeningAfterTheResetShowsTheNewReading() {
     Report report;
     const ReportOperations operations = report.operations();
-    castSampleReading(operations);
+    castSampleReading(operations.append);
     QTimer::singleShot(0, this, [&] { report.window()->close(); });
     operations.show();
 
     operations.reset();
-    castSampleReading(operations, std::vector<int>(16, 1)); // VIA eight times
+    castSampleReading(operations.append, std::vector<int>(16, 1)); // VIA eight times
     QString shown;
     QTimer::singleShot(0, this, [&] {
         shown = report.window()->reportBox()->toPlainText();

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QtTest>
 
 namespace {
@@ -93,7 +94,7 @@ void TestRtfWriter::initTestCase() {
 
 void TestRtfWriter::headerNamesTheFontSizeAndColours() {
     Report report;
-    castSampleReading(report.operations());
+    castSampleReading(report.operations().append);
     const QByteArray rtf = documentToRtf(*report.document());
     QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Verdana;}}"));
     // Dark red is used first (the first label), dark green second.
@@ -177,7 +178,7 @@ void TestRtfWriter::unrtfReadsEscapedText() {
 
 void TestRtfWriter::unrtfReadsAFullReading() {
     Report report;
-    castSampleReading(report.operations());
+    castSampleReading(report.operations().append);
     QTemporaryDir dir;
     const QString path = writeTemporaryRtf(dir, documentToRtf(*report.document()));
     QVERIFY(!path.isEmpty());
@@ -192,7 +193,7 @@ void TestRtfWriter::unrtfReadsAFullReading() {
 
 void TestRtfWriter::unrtfSeesBoldDarkRedLabelsAndDarkGreenValues() {
     Report report;
-    castSampleReading(report.operations());
+    castSampleReading(report.operations().append);
     QTemporaryDir dir;
     const QString path = writeTemporaryRtf(dir, documentToRtf(*report.document()));
     const QString html = toolOutput(QStringLiteral("unrtf"), {QStringLiteral("--html"), path});
