@@ -1,14 +1,15 @@
-#include "ui/widgets/ClickableLabel.h"
-#include "ui/exit/ExitWindow.h"
-#include "ui/mainwindow/MainWindow.h"
-#include "ui/widgets/MessageBoxes.h"
 #include "program/Program.h"
-#include "ui/report/Report.h"
-#include "ui/report/ReportWindow.h"
-#include "support/ScriptedRandom.h"
 #include "program/SingleInstance.h"
 #include "program/UpdateReminder.h"
+#include "support/Controls.h"
+#include "support/ScriptedRandom.h"
 #include "support/UrlCatcher.h"
+#include "ui/exit/ExitWindow.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/report/Report.h"
+#include "ui/report/ReportWindow.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "web/WebPage.h"
 
 #include <QAction>
@@ -59,13 +60,7 @@ struct ProgramFixture {
     }
 
     MainWindow* main() const { return program->mainWindow(); }
-    template <typename T = QWidget> T* find(const char* name) const {
-        T* found = main()->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control named %s", name);
-        return found;
-    }
-    QAction* action(const char* name) const { return find<QAction>(name); }
+    QAction* action(const QString& name) const { return findControl<QAction>(main(), name); }
 
     // One casting, so that the report window exists (hidden).
     void castOnce() {
@@ -222,11 +217,10 @@ void TestProgram::menuItemsAndLinksOpenTheirPages() {
     QFETCH(int, page);
     ProgramFixture f;
     QVERIFY(f.start());
-    const QByteArray objectName = name.toLatin1();
     if (isAction)
-        f.action(objectName.constData())->trigger();
+        f.action(name)->trigger();
     else
-        QTest::mouseClick(f.find(objectName.constData()), Qt::LeftButton);
+        QTest::mouseClick(findControl<QWidget>(f.main(), name), Qt::LeftButton);
     QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(static_cast<WebPage>(page))});
     QVERIFY(f.main()->isVisible());
     QCOMPARE(MessageBoxes::script().shown().size(), 0);
@@ -250,7 +244,7 @@ void TestProgram::reportLinksOpenTheirPages() {
     QVERIFY(reportWindow);
     QVERIFY(!reportWindow->isVisible()); // created hidden by the casting
     reportWindow->show();                // shown without its modal loop for the click
-    QTest::mouseClick(reportWindow->findChild<QWidget*>(name), Qt::LeftButton);
+    QTest::mouseClick(findControl<QWidget>(reportWindow, name), Qt::LeftButton);
     QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(static_cast<WebPage>(page))});
 }
 
@@ -278,8 +272,9 @@ void TestProgram::aboutIsShownModallyOverTheMainWindow() {
                 return;
             modalName = modal->objectName();
             modalParent = modal->parentWidget();
-            QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("lblHomePage")), Qt::LeftButton);
-            modal->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            QTest::mouseClick(findControl<QWidget>(modal, QStringLiteral("lblHomePage")),
+                              Qt::LeftButton);
+            findControl<QPushButton>(modal, QStringLiteral("cmdOK"))->click();
         });
         // Should the window not have come up modal, this ends the wait.
         QTimer::singleShot(3000, f.main(), [] {
@@ -338,7 +333,8 @@ void TestProgram::closingTheExitWindowEndsWithNoWindowLeft() {
     QVERIFY(exitWindow);
 
     if (byExitButton)
-        QTest::mouseClick(exitWindow->findChild<QWidget*>(QStringLiteral("cmdClose")), Qt::LeftButton);
+        QTest::mouseClick(findControl<QWidget>(exitWindow, QStringLiteral("cmdClose")),
+                          Qt::LeftButton);
     else
         exitWindow->close();
     QCOMPARE(f.ends, 1);

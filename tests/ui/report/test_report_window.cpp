@@ -1,5 +1,8 @@
 #include "support/ReportTestSupport.h"
 
+#include "support/Controls.h"
+#include "support/UrlCatcher.h"
+
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/report/PrintReportDialog.h"
@@ -13,7 +16,6 @@
 
 #include <QClipboard>
 #include <QProcess>
-#include <QDesktopServices>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -30,15 +32,6 @@
 #endif
 
 namespace {
-
-// Catches the addresses the program hands to the browser.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 QString readFile(const QString& path) {
     QFile file(path);
@@ -142,7 +135,7 @@ class TestReportWindow : public QObject {
 private slots:
     void initTestCase();
     void init();
-    void cleanupTestCase();
+    void cleanup();
 
     void controlsSitWhereTheLayoutSays_data();
     void controlsSitWhereTheLayoutSays();
@@ -179,27 +172,24 @@ private slots:
 private:
     ReportWindow* castAndOpenHidden(Report& report);
 
-    UrlRecorder urls_;
+    std::unique_ptr<UrlCatcher> browser_;
 };
 
 void TestReportWindow::initTestCase() {
     MessageBoxes::script().setScripted(true);
     SaveReportDialog::script().setScripted(true);
     PrintReportDialog::script().setScripted(true);
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &urls_, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &urls_, "open");
 }
 
 void TestReportWindow::init() {
     MessageBoxes::script().clear();
     SaveReportDialog::script().clear();
     PrintReportDialog::script().clear();
-    urls_.opened.clear();
+    browser_ = std::make_unique<UrlCatcher>();
 }
 
-void TestReportWindow::cleanupTestCase() {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+void TestReportWindow::cleanup() {
+    browser_.reset();
 }
 
 ReportWindow* TestReportWindow::castAndOpenHidden(Report& report) {
@@ -223,8 +213,7 @@ void TestReportWindow::controlsSitWhereTheLayoutSays() {
     QFETCH(QRect, twipRect);
     Report report;
     report.reset();
-    QWidget* control = report.window()->findChild<QWidget*>(name);
-    QVERIFY(control != nullptr);
+    QWidget* control = findControl<QWidget>(report.window(), name);
     QCOMPARE(control->geometry(), twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
 }
 
@@ -248,9 +237,8 @@ void TestReportWindow::controlsCarryTheirTextsAndFonts() {
     report.reset();
     ReportWindow* window = report.window();
 
-    auto* save = window->findChild<QPushButton*>(QStringLiteral("cmdSave"));
-    auto* print = window->findChild<QPushButton*>(QStringLiteral("cmdPrint"));
-    QVERIFY(save && print);
+    auto* save = findControl<QPushButton>(window, QStringLiteral("cmdSave"));
+    auto* print = findControl<QPushButton>(window, QStringLiteral("cmdPrint"));
     QCOMPARE(save->text(), QStringLiteral("&Save"));
     QCOMPARE(save->font().family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(print->text(), QStringLiteral("&Print"));
@@ -267,20 +255,17 @@ void TestReportWindow::controlsCarryTheirTextsAndFonts() {
     QCOMPARE(box->font().pointSizeF(), 9.75);
     QCOMPARE(box->document(), report.document());
 
-    auto* branding = window->findChild<ClickableLabel*>(QStringLiteral("Label15"));
-    QVERIFY(branding);
+    auto* branding = findControl<ClickableLabel>(window, QStringLiteral("Label15"));
     QCOMPARE(branding->text(), QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                                               "money online. Get this software fully branded for your website. "
                                               "Click here for more details."));
     QVERIFY(branding->font().bold());
     QVERIFY(branding->wordWrap());
 
-    auto* home = window->findChild<ClickableLabel*>(QStringLiteral("Label1"));
-    QVERIFY(home);
+    auto* home = findControl<ClickableLabel>(window, QStringLiteral("Label1"));
     QVERIFY(home->text().contains(homePageDisplayName()));
     for (const char* name : {"Label14", "Label1", "Label15"}) {
-        auto* label = window->findChild<ClickableLabel*>(QLatin1String(name));
-        QVERIFY2(label, name);
+        auto* label = findControl<ClickableLabel>(window, name);
         QVERIFY(label->font().underline());
         QCOMPARE(label->font().pointSizeF(), 8.25);
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
@@ -293,8 +278,7 @@ void TestReportWindow::linkLabelsFitOnOneLine() {
     Report report;
     report.reset();
     for (const char* name : {"Label14", "Label1"}) {
-        auto* label = report.window()->findChild<ClickableLabel*>(QLatin1String(name));
-        QVERIFY2(label, name);
+        auto* label = findControl<ClickableLabel>(report.window(), name);
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), name);
     }
 }
@@ -332,10 +316,9 @@ void TestReportWindow::linkLabelsOpenTheirPages() {
     report.reset();
     report.window()->show();
     QVERIFY(QTest::qWaitForWindowExposed(report.window()));
-    auto* label = report.window()->findChild<ClickableLabel*>(name);
-    QVERIFY(label);
+    auto* label = findControl<ClickableLabel>(report.window(), name);
     QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
-    QCOMPARE(urls_.opened, QList<QUrl>{page});
+    QCOMPARE(browser_->opened(), QList<QUrl>{page});
     report.window()->close();
 }
 
@@ -456,7 +439,7 @@ void TestReportWindow::savingWritesTheWholeReportDespiteASelection() {
     ReportWindow* window = castAndOpenHidden(report);
     selectBetween(window->reportBox(), QStringLiteral("Keyword : Passion"), QStringLiteral("Tuesday"));
     SaveReportDialog::script().queueAnswer(path);
-    window->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+    findControl<QPushButton>(window, QStringLiteral("cmdSave"))->click();
 
     QVERIFY(MessageBoxes::script().shown().isEmpty());
     const QString rtf = readFile(path);
@@ -612,7 +595,7 @@ void TestReportWindow::printingASelectionPrintsOnlyIt() {
     ReportWindow* window = castAndOpenHidden(report);
     selectBetween(window->reportBox(), QStringLiteral("Keyword : Passion"), QStringLiteral("Element : Water"));
     PrintReportDialog::script().queueAnswer({QDialog::Accepted, pdf});
-    window->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+    findControl<QPushButton>(window, QStringLiteral("cmdPrint"))->click();
 
     const QString text = pdfText(pdf);
     QVERIFY2(text.contains(QLatin1String("Keyword : Passion")), qPrintable(text));
