@@ -28,6 +28,17 @@ void castSampleReading(const geomancy::ReportAppender& append,
 
 QStringList documentLines(const QTextDocument& document);
 
+// Lines with every run of blanks cut to one, as unrtf prints them.
+QStringList collapseBlanks(QStringList lines);
+
+// What unrtf reads from an RTF file as plain text, without its header
+// lines; empty when unrtf is missing or shows no header.
+QStringList unrtfTextLines(const QString& path);
+
+// Whole-file reads and writes; an empty string, or false, when they fail.
+QString readFile(const QString& path);
+bool writeFile(const QString& path, const QByteArray& contents);
+
 // Runs a command-line tool and returns what it printed; empty with a
 // warning when the tool is missing or fails.
 QString toolOutput(const QString& program, const QStringList& arguments);
