@@ -61,7 +61,8 @@ void BenchCasting::readingAndReset() {
     f.window.show();
     f.script(randomLines(20000));
     QBENCHMARK {
-        f.press(9);
+        f.castWholeReading();
+        f.press();
     }
     QCOMPARE(f.reading.castCount(), std::int16_t(0));
 }

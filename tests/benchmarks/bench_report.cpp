@@ -3,6 +3,7 @@
 #include "ui/report/Report.h"
 #include "ui/report/RtfWriter.h"
 
+#include <QTextDocument>
 #include <QtTest>
 
 // How long the report takes to grow and to be written out. The window
@@ -18,7 +19,7 @@ private slots:
 void BenchReport::appendOneEntry() {
     Report report;
     const ReportOperations operations = report.operations();
-    castSampleReading(operations);
+    castSampleReading(operations.append);
     int k = 0;
     QBENCHMARK {
         operations.append(k % 8 + 1, k % 16);
@@ -32,14 +33,14 @@ void BenchReport::appendAFullReading() {
     const ReportOperations operations = report.operations();
     QBENCHMARK {
         operations.reset();
-        castSampleReading(operations);
+        castSampleReading(operations.append);
     }
     QCOMPARE(report.document()->blockCount(), 8 * 22 + 1);
 }
 
 void BenchReport::writeAFullReportAsRtf() {
     Report report;
-    castSampleReading(report.operations());
+    castSampleReading(report.operations().append);
     QByteArray rtf;
     QBENCHMARK {
         rtf = documentToRtf(*report.document());

@@ -1,6 +1,7 @@
 #include "geomancy/FigureCatalogue.h"
 #include "geomancy/RandomSource.h"
 #include "geomancy/Reading.h"
+#include "support/Casting.h"
 #include "support/ScriptedRandom.h"
 
 #include <QtTest>
@@ -27,18 +28,6 @@ struct Fixture {
              [this](int row, int tab) { log.push_back("show " + std::to_string(row) + " tab " + std::to_string(tab)); }});
         reading.setReportAppender(
             [this](int k, int row) { log.push_back("report " + std::to_string(k) + " row " + std::to_string(row)); });
-    }
-
-    // One press of the casting button, as far as the model goes.
-    void cast(int k) {
-        reading.setCastCount(static_cast<std::int16_t>(k));
-        reading.castLines(k);
-        reading.placePlanet(k);
-        reading.interpretCasting(k);
-    }
-    void castAll() {
-        for (int k = 1; k <= CastingCount; ++k)
-            cast(k);
     }
 };
 
@@ -95,10 +84,10 @@ void TestReading::drawLineValueSplitsAtOneHalf() {
 void TestReading::randomCastingsDrawFourInOrder() {
     Fixture f;
     f.random.appendLines({1, 2, 2, 1, 2, 2, 2, 2});
-    f.cast(1);
+    castOne(f.reading, 1);
     QCOMPARE(f.random.draws(), std::size_t(4));
     QCOMPARE(lines(f.reading, 1), (std::vector<int>{1, 2, 2, 1}));
-    f.cast(2);
+    castOne(f.reading, 2);
     QCOMPARE(lines(f.reading, 2), (std::vector<int>{2, 2, 2, 2}));
     QCOMPARE(f.random.draws(), std::size_t(8));
 }
@@ -107,7 +96,7 @@ void TestReading::derivedCastingsTransposeAndDrawNothing() {
     Fixture f;
     // Castings 1..4 as rows of a 4x4 array.
     f.random.appendLines({1, 1, 1, 2, /**/ 2, 1, 2, 1, /**/ 2, 2, 1, 1, /**/ 1, 2, 2, 2});
-    f.castAll();
+    castWholeReading(f.reading);
     QCOMPARE(f.random.draws(), std::size_t(16));
     QCOMPARE(lines(f.reading, 5), (std::vector<int>{1, 2, 2, 1})); // head lines
     QCOMPARE(lines(f.reading, 6), (std::vector<int>{1, 1, 2, 2}));
@@ -117,16 +106,8 @@ void TestReading::derivedCastingsTransposeAndDrawNothing() {
 
 void TestReading::enteredLinesTakeThePlaceOfDraws() {
     Fixture f;
-    const GeomanticFigure rows[] = {{{1, 1, 1, 2}}, {{2, 1, 2, 1}}, {{2, 2, 1, 1}}, {{1, 2, 2, 2}}};
-    for (int k = 1; k <= CastingCount; ++k) {
-        f.reading.setCastCount(static_cast<std::int16_t>(k));
-        if (k <= 4)
-            f.reading.enterLines(k, rows[k - 1]);
-        else
-            f.reading.castLines(k);
-        f.reading.placePlanet(k);
-        f.reading.interpretCasting(k);
-    }
+    // Castings 1..4 by hand, head line first; 5..8 follow from them.
+    castWholeReading(f.reading, {{{1, 1, 1, 2}}, {{2, 1, 2, 1}}, {{2, 2, 1, 1}}, {{1, 2, 2, 2}}});
     QCOMPARE(f.random.draws(), std::size_t(0));
     QCOMPARE(lines(f.reading, 3), (std::vector<int>{2, 2, 1, 1}));
     QCOMPARE(lines(f.reading, 5), (std::vector<int>{1, 2, 2, 1})); // head lines
@@ -180,8 +161,8 @@ void TestReading::houseNumber() {
 void TestReading::workedExamplePutsTheSunInHouseTwelve() {
     Fixture f;
     f.random.appendLines({1, 2, 1, 1, 2, 2, 1, 2});
-    f.cast(1);
-    f.cast(2);
+    castOne(f.reading, 1);
+    castOne(f.reading, 2);
     QCOMPARE(f.reading.houseCell(12), std::string("\r\nSun"));
     for (int h = 1; h <= 11; ++h)
         QCOMPARE(f.reading.houseCell(h), std::string());
@@ -194,7 +175,7 @@ void TestReading::houseCellsListPlanetsInCastingOrder() {
     // All ones: sums 8, 12, 16, 20, 24, 28, 32 -> houses 8, 12, 4, 8, 12, 4, 8.
     Fixture f;
     f.random.appendLines(std::vector<int>(16, 1));
-    f.castAll();
+    castWholeReading(f.reading);
     QCOMPARE(f.reading.houseCell(8), std::string("\r\nSun\r\nMercury\r\nMars"));
     QCOMPARE(f.reading.houseCell(12), std::string("\r\nMoon\r\nSaturn"));
     QCOMPARE(f.reading.houseCell(4), std::string("\r\nVenus\r\nJupiter"));
@@ -225,8 +206,8 @@ void TestReading::interpretRunsItsStepsInOrder() {
 void TestReading::interpretUsesTheCastCountForTabAndReport() {
     Fixture f;
     f.random.appendLines({1, 1, 1, 1, 2, 2, 2, 2});
-    f.cast(1);
-    f.cast(2);
+    castOne(f.reading, 1);
+    castOne(f.reading, 2);
     QCOMPARE(f.log, (std::vector<std::string>{"clear", "show 0 tab 0", "report 1 row 0", "clear",
                                               "show 1 tab 1", "report 2 row 1"}));
 }
@@ -281,7 +262,7 @@ void TestReading::reportFailureIsSwallowed() {
 void TestReading::resetEmptiesTheReadingButKeepsTheName() {
     Fixture f;
     f.random.appendLines({2, 1, 2, 2, 1, 1, 1, 1, 2, 2, 2, 2, 1, 2, 1, 2});
-    f.castAll();
+    castWholeReading(f.reading);
     const std::string name = f.reading.figureName();
     QVERIFY(!name.empty());
     f.reading.reset();
@@ -293,8 +274,8 @@ void TestReading::resetEmptiesTheReadingButKeepsTheName() {
 
     // The next reading starts again with the Ascendant and fresh draws.
     f.random.appendLines({1, 1, 1, 1, 2, 2, 2, 2});
-    f.cast(1);
-    f.cast(2);
+    castOne(f.reading, 1);
+    castOne(f.reading, 2);
     QCOMPARE(lines(f.reading, 2), (std::vector<int>{2, 2, 2, 2}));
     QCOMPARE(f.reading.houseCell(12), std::string("\r\nSun")); // 4 + 8 = 12
 }

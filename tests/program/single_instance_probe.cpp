@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (app.arguments().size() != 3)
         return 2;
-    MessageBoxes::setScripted(true);
+    MessageBoxes::script().setScripted(true);
     QTextStream out(stdout);
 
     Program::Services services;
@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
 
     Program program(services);
     if (!program.start()) {
-        for (const MessageBoxes::Shown& box : MessageBoxes::shown())
+        for (const MessageBoxes::Shown& box : MessageBoxes::script().shown())
             out << "box: " << box.text << '\n';
         out << (ended ? "ended " : "not ended ") << QApplication::topLevelWidgets().size() << Qt::endl;
         return 0;

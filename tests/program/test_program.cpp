@@ -1,14 +1,15 @@
-#include "ui/widgets/ClickableLabel.h"
-#include "ui/exit/ExitWindow.h"
-#include "ui/mainwindow/MainWindow.h"
-#include "ui/widgets/MessageBoxes.h"
 #include "program/Program.h"
-#include "ui/report/Report.h"
-#include "ui/report/ReportWindow.h"
-#include "support/ScriptedRandom.h"
 #include "program/SingleInstance.h"
 #include "program/UpdateReminder.h"
+#include "support/Controls.h"
+#include "support/ScriptedRandom.h"
 #include "support/UrlCatcher.h"
+#include "ui/exit/ExitWindow.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/report/Report.h"
+#include "ui/report/ReportWindow.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "web/WebPage.h"
 
 #include <QAction>
@@ -59,13 +60,7 @@ struct ProgramFixture {
     }
 
     MainWindow* main() const { return program->mainWindow(); }
-    template <typename T = QWidget> T* find(const char* name) const {
-        T* found = main()->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control named %s", name);
-        return found;
-    }
-    QAction* action(const char* name) const { return find<QAction>(name); }
+    QAction* action(const QString& name) const { return findControl<QAction>(main(), name); }
 
     // One casting, so that the report window exists (hidden).
     void castOnce() {
@@ -120,13 +115,13 @@ private:
 
 void TestProgram::init() {
     browser_ = std::make_unique<UrlCatcher>();
-    MessageBoxes::setScripted(true);
-    MessageBoxes::clear();
+    MessageBoxes::script().setScripted(true);
+    MessageBoxes::script().clear();
 }
 
 void TestProgram::cleanup() {
     browser_.reset();
-    MessageBoxes::clear();
+    MessageBoxes::script().clear();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -134,7 +129,7 @@ void TestProgram::startAsksBeforeTheMainWindowAndPicksTheBrand() {
     ProgramFixture f;
     f.storeReminderDate(Today.addDays(-15));
     QVERIFY(f.start());
-    QCOMPARE(MessageBoxes::shown().size(), 1); // the update question
+    QCOMPARE(MessageBoxes::script().shown().size(), 1); // the update question
     QVERIFY(!f.mainWindowBeforeReminder);
     QVERIFY(f.main());
     QVERIFY(f.main()->isVisible());
@@ -147,7 +142,7 @@ void TestProgram::startAsksBeforeTheMainWindowAndPicksTheBrand() {
 void TestProgram::yesToTheQuestionOpensDownloadAndStillShowsTheWindow() {
     ProgramFixture f;
     f.storeReminderDate(Today.addDays(-20));
-    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    MessageBoxes::script().queueAnswer(QMessageBox::Yes);
     QVERIFY(f.start());
     QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(WebPage::DownloadPage)});
     QVERIFY(f.main()->isVisible());
@@ -167,9 +162,10 @@ void TestProgram::secondStartIsRefused() {
 
     ProgramFixture second(locks.path());
     QVERIFY(!second.start());
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    QCOMPARE(MessageBoxes::shown().first().text, QStringLiteral("Application is already running"));
-    QCOMPARE(MessageBoxes::shown().first().icon, QMessageBox::Information);
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    QCOMPARE(MessageBoxes::script().shown().first().text,
+             QStringLiteral("Application is already running"));
+    QCOMPARE(MessageBoxes::script().shown().first().icon, QMessageBox::Information);
     QCOMPARE(second.ends, 1);
     QVERIFY(!second.main()); // no window of the refused copy ever appears
     QCOMPARE(visibleWindows(), 0);
@@ -221,14 +217,13 @@ void TestProgram::menuItemsAndLinksOpenTheirPages() {
     QFETCH(int, page);
     ProgramFixture f;
     QVERIFY(f.start());
-    const QByteArray objectName = name.toLatin1();
     if (isAction)
-        f.action(objectName.constData())->trigger();
+        f.action(name)->trigger();
     else
-        QTest::mouseClick(f.find(objectName.constData()), Qt::LeftButton);
+        QTest::mouseClick(findControl<QWidget>(f.main(), name), Qt::LeftButton);
     QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(static_cast<WebPage>(page))});
     QVERIFY(f.main()->isVisible());
-    QCOMPARE(MessageBoxes::shown().size(), 0);
+    QCOMPARE(MessageBoxes::script().shown().size(), 0);
 }
 
 void TestProgram::reportLinksOpenTheirPages_data() {
@@ -249,7 +244,7 @@ void TestProgram::reportLinksOpenTheirPages() {
     QVERIFY(reportWindow);
     QVERIFY(!reportWindow->isVisible()); // created hidden by the casting
     reportWindow->show();                // shown without its modal loop for the click
-    QTest::mouseClick(reportWindow->findChild<QWidget*>(name), Qt::LeftButton);
+    QTest::mouseClick(findControl<QWidget>(reportWindow, name), Qt::LeftButton);
     QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(static_cast<WebPage>(page))});
 }
 
@@ -277,8 +272,9 @@ void TestProgram::aboutIsShownModallyOverTheMainWindow() {
                 return;
             modalName = modal->objectName();
             modalParent = modal->parentWidget();
-            QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("lblHomePage")), Qt::LeftButton);
-            modal->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            QTest::mouseClick(findControl<QWidget>(modal, QStringLiteral("lblHomePage")),
+                              Qt::LeftButton);
+            findControl<QPushButton>(modal, QStringLiteral("cmdOK"))->click();
         });
         // Should the window not have come up modal, this ends the wait.
         QTimer::singleShot(3000, f.main(), [] {
@@ -337,7 +333,8 @@ void TestProgram::closingTheExitWindowEndsWithNoWindowLeft() {
     QVERIFY(exitWindow);
 
     if (byExitButton)
-        QTest::mouseClick(exitWindow->findChild<QWidget*>(QStringLiteral("cmdClose")), Qt::LeftButton);
+        QTest::mouseClick(findControl<QWidget>(exitWindow, QStringLiteral("cmdClose")),
+                          Qt::LeftButton);
     else
         exitWindow->close();
     QCOMPARE(f.ends, 1);

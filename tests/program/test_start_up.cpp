@@ -49,15 +49,15 @@ private slots:
 };
 
 void TestStartUp::init() {
-    MessageBoxes::setScripted(true);
-    MessageBoxes::clear();
+    MessageBoxes::script().setScripted(true);
+    MessageBoxes::script().clear();
 }
 
 void TestStartUp::stepsRunInOrder() {
     LoggedSteps steps;
     QVERIFY(runStartUp(steps.steps()));
     QCOMPARE(steps.log, (QStringList{"instance", "seed", "reminder", "main window", "cobrand"}));
-    QCOMPARE(MessageBoxes::shown().size(), 0);
+    QCOMPARE(MessageBoxes::script().shown().size(), 0);
 }
 
 void TestStartUp::aFailingStepIsSkipped_data() {
@@ -72,7 +72,7 @@ void TestStartUp::aFailingStepIsSkipped() {
     steps.failing = failing;
     QVERIFY(runStartUp(steps.steps())); // a failing check is no refusal
     QCOMPARE(steps.log, (QStringList{"instance", "seed", "reminder", "main window", "cobrand"}));
-    QCOMPARE(MessageBoxes::shown().size(), 0);
+    QCOMPARE(MessageBoxes::script().shown().size(), 0);
 }
 
 void TestStartUp::secondInstanceIsToldAndEnds() {
@@ -80,8 +80,8 @@ void TestStartUp::secondInstanceIsToldAndEnds() {
     steps.anotherRuns = true;
     QVERIFY(!runStartUp(steps.steps()));
     QCOMPARE(steps.log, (QStringList{"instance", "end"}));
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    const MessageBoxes::Shown& box = MessageBoxes::shown().first();
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    const MessageBoxes::Shown& box = MessageBoxes::script().shown().first();
     QCOMPARE(box.text, QStringLiteral("Application is already running"));
     QCOMPARE(box.icon, QMessageBox::Information);
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));

@@ -52,19 +52,19 @@ void TestUpdateReminder::init() {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
     browser_ = std::make_unique<UrlCatcher>();
-    MessageBoxes::setScripted(true);
-    MessageBoxes::clear();
+    MessageBoxes::script().setScripted(true);
+    MessageBoxes::script().clear();
 }
 
 void TestUpdateReminder::cleanup() {
     browser_.reset();
     dir_.reset();
-    MessageBoxes::clear();
+    MessageBoxes::script().clear();
 }
 
 void TestUpdateReminder::firstStartStoresTodayWithoutAsking() {
     remind();
-    QCOMPARE(MessageBoxes::shown().size(), 0);
+    QCOMPARE(MessageBoxes::script().shown().size(), 0);
     QCOMPARE(stored().toString(), QStringLiteral("2026-12-07"));
     QVERIFY(browser_->opened().isEmpty());
 
@@ -88,7 +88,7 @@ void TestUpdateReminder::quietWithinFourteenDays() {
     const QString date = Today.addDays(offset).toString(Qt::ISODate);
     store(date);
     remind();
-    QCOMPARE(MessageBoxes::shown().size(), 0);
+    QCOMPARE(MessageBoxes::script().shown().size(), 0);
     QCOMPARE(stored().toString(), date); // nothing written
     QVERIFY(browser_->opened().isEmpty());
 }
@@ -109,11 +109,11 @@ void TestUpdateReminder::asksFromFifteenDaysOn() {
     QFETCH(int, answer);
     QFETCH(bool, downloadOpened);
     store(Today.addDays(offset).toString(Qt::ISODate));
-    MessageBoxes::setNextAnswer(static_cast<MessageBoxes::Button>(answer));
+    MessageBoxes::script().queueAnswer(static_cast<MessageBoxes::Button>(answer));
     remind();
 
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    const MessageBoxes::Shown& box = MessageBoxes::shown().first();
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    const MessageBoxes::Shown& box = MessageBoxes::script().shown().first();
     QCOMPARE(box.text, QStringLiteral("There maybe an update to this software available\r"
                                       "Do you want to check for an update?"));
     QCOMPARE(box.icon, QMessageBox::Information);
@@ -138,7 +138,7 @@ void TestUpdateReminder::malformedDateIsSkippedAndLeft() {
     QFETCH(QString, value);
     store(value);
     remind();
-    QCOMPARE(MessageBoxes::shown().size(), 0);
+    QCOMPARE(MessageBoxes::script().shown().size(), 0);
     QCOMPARE(stored().toString(), value);
     QVERIFY(browser_->opened().isEmpty());
 }
@@ -150,7 +150,7 @@ void TestUpdateReminder::unwritableStoreOnFirstStartIsSilent() {
     blocker.close();
     QSettings settings(blocker.fileName() + QStringLiteral("/azivoder.ini"), QSettings::IniFormat);
     updateReminder(settings, Today);
-    QCOMPARE(MessageBoxes::shown().size(), 0);
+    QCOMPARE(MessageBoxes::script().shown().size(), 0);
     QCOMPARE(settings.status(), QSettings::AccessError);
 }
 
@@ -171,10 +171,10 @@ void TestUpdateReminder::unwritableStoreStopsBeforeTheDownloadPage() {
 
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("azivoder-reminder-test"));
     QVERIFY(settings.contains(updatereminder::Key));
-    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    MessageBoxes::script().queueAnswer(QMessageBox::Yes);
     updateReminder(settings, Today);
 
-    QCOMPARE(MessageBoxes::shown().size(), 1); // the question still comes
+    QCOMPARE(MessageBoxes::script().shown().size(), 1); // the question still comes
     QCOMPARE(settings.status(), QSettings::AccessError);
     QVERIFY(browser_->opened().isEmpty());
 }

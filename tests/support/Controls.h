@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <QString>
-#include <QtGlobal>
+
+// Ends the test run, naming the control that was looked for.
+[[noreturn]] void failMissingControl(const QString& name);
 
 // The one way the suites reach a control: by the objectName the rest of the
 // program (and screen readers) use. A missing control ends the test run with
@@ -10,7 +12,7 @@
 template <typename T = QObject> T* findControl(const QObject* root, const QString& name) {
     T* control = root->findChild<T*>(name);
     if (control == nullptr)
-        qFatal("no control named %s", qPrintable(name));
+        failMissingControl(name);
     return control;
 }
 

@@ -42,6 +42,9 @@ struct MainWindowFixture {
             window.castNext();
     }
 
+    // The eight presses of a whole reading.
+    void castWholeReading() { press(geomancy::CastingCount); }
+
     std::vector<int> visibleDots() const {
         std::vector<int> shown;
         for (int i = 0; i < MainWindow::DotCount; ++i) {

@@ -3,7 +3,6 @@
 #include "geomancy/RandomSource.h"
 
 #include <cstddef>
-#include <stdexcept>
 #include <vector>
 
 // A random source that hands out a fixed list of numbers and counts the
@@ -11,22 +10,15 @@
 class ScriptedRandom final : public geomancy::RandomSource {
 public:
     ScriptedRandom() = default;
-    explicit ScriptedRandom(std::vector<float> values) : values_(std::move(values)) {}
+    explicit ScriptedRandom(std::vector<float> values);
 
-    void append(std::vector<float> values) { values_.insert(values_.end(), values.begin(), values.end()); }
+    void append(const std::vector<float>& values);
 
     // Scripts draws that yield the given line values (1 -> 0.25, 2 -> 0.75).
-    void appendLines(const std::vector<int>& lines) {
-        for (int line : lines)
-            values_.push_back(line == 1 ? 0.25f : 0.75f);
-    }
+    void appendLines(const std::vector<int>& lines);
 
-    float next() override {
-        if (draws_ >= values_.size())
-            throw std::out_of_range("scripted random source exhausted");
-        return values_[draws_++];
-    }
-
+    // Throws std::out_of_range once the script is used up.
+    float next() override;
     void seedFromClock() override { ++seeds_; }
 
     std::size_t draws() const { return draws_; }

@@ -71,13 +71,13 @@ void TestWebPage::homePageNameAndProgramPage() {
 
 void TestWebPage::noBrowserMeansNothingVisible() {
     // No handler and no desktop to ask: the call returns at once and says nothing.
-    MessageBoxes::setScripted(true);
-    MessageBoxes::clear();
+    MessageBoxes::script().setScripted(true);
+    MessageBoxes::script().clear();
     QElapsedTimer timer;
     timer.start();
     openWebAddress(QUrl(QStringLiteral("azivoder-nowhere://page")));
     QVERIFY(timer.elapsed() < 5000);
-    QCOMPARE(MessageBoxes::shown().size(), 0);
+    QCOMPARE(MessageBoxes::script().shown().size(), 0);
     QCOMPARE(QApplication::topLevelWidgets().size(), 0);
 }
 

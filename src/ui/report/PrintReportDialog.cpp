@@ -6,22 +6,6 @@
 
 namespace {
 
-struct Answer {
-    QDialog::DialogCode code;
-    QString pdfFile;
-};
-
-struct Script {
-    bool scripted = false;
-    QList<Answer> answers;
-    QList<PrintReportDialog::Shown> shown;
-};
-
-Script& script() {
-    static Script instance;
-    return instance;
-}
-
 void configure(QPrintDialog& dialog, bool hasSelection) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -34,12 +18,11 @@ void configure(QPrintDialog& dialog, bool hasSelection) {
 bool PrintReportDialog::ask(QPrinter& printer, bool hasSelection, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     configure(dialog, hasSelection);
-    Script& s = script();
-    if (!s.scripted)
+    if (!script().isScripted())
         return dialog.exec() == QDialog::Accepted;
 
-    s.shown.append(Shown{dialog.options(), dialog.printRange()});
-    const Answer answer = s.answers.isEmpty() ? Answer{QDialog::Rejected, QString()} : s.answers.takeFirst();
+    const Answer answer = script().answer(Shown{dialog.options(), dialog.printRange()},
+                                          Answer{QDialog::Rejected, QString()});
     // The file is chosen even for a cancelled dialog, so that printing after
     // a cancel would leave a file behind for the test to find.
     if (!answer.pdfFile.isEmpty()) {
@@ -49,15 +32,7 @@ bool PrintReportDialog::ask(QPrinter& printer, bool hasSelection, QWidget* paren
     return answer.code == QDialog::Accepted;
 }
 
-void PrintReportDialog::setScripted(bool scripted) { script().scripted = scripted; }
-
-void PrintReportDialog::setNextAnswer(QDialog::DialogCode answer, const QString& pdfFile) {
-    script().answers.append(Answer{answer, pdfFile});
-}
-
-const QList<PrintReportDialog::Shown>& PrintReportDialog::shown() { return script().shown; }
-
-void PrintReportDialog::clear() {
-    script().answers.clear();
-    script().shown.clear();
+ScriptedAnswers<PrintReportDialog::Answer, PrintReportDialog::Shown>& PrintReportDialog::script() {
+    static ScriptedAnswers<Answer, Shown> instance;
+    return instance;
 }

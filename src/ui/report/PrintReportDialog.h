@@ -1,8 +1,10 @@
 #pragma once
 
+#include "ui/widgets/ScriptedAnswers.h"
+
 #include <QAbstractPrintDialog>
 #include <QDialog>
-#include <QList>
+#include <QString>
 
 class QPrinter;
 class QWidget;
@@ -22,8 +24,9 @@ public:
         QAbstractPrintDialog::PrintDialogOptions options;
         QAbstractPrintDialog::PrintRange range;
     };
-    static void setScripted(bool scripted);
-    static void setNextAnswer(QDialog::DialogCode answer, const QString& pdfFile = QString());
-    static const QList<Shown>& shown();
-    static void clear();
+    struct Answer {
+        QDialog::DialogCode code;
+        QString pdfFile;
+    };
+    static ScriptedAnswers<Answer, Shown>& script();
 };

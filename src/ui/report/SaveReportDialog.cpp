@@ -6,21 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-struct Script {
-    bool scripted = false;
-    QStringList names;
-    QList<SaveReportDialog::Shown> shown;
-};
-
-Script& script() {
-    static Script instance;
-    return instance;
-}
-
-} // namespace
-
 SaveReportDialog::SaveReportDialog(QWidget* parent) : QFileDialog(parent) {
     setWindowTitle(ApplicationTitle);
     setAcceptMode(QFileDialog::AcceptSave);
@@ -35,11 +20,11 @@ SaveReportDialog::SaveReportDialog(QWidget* parent) : QFileDialog(parent) {
 
 QString SaveReportDialog::askFileName(QWidget* parent) {
     SaveReportDialog dialog(parent);
-    Script& s = script();
-    if (s.scripted) {
-        s.shown.append(Shown{dialog.windowTitle(), dialog.nameFilters(), dialog.defaultSuffix(),
-                             dialog.acceptMode(), dialog.fileMode(), dialog.options()});
-        return s.names.isEmpty() ? QString() : s.names.takeFirst();
+    if (script().isScripted()) {
+        return script().answer(Shown{dialog.windowTitle(), dialog.nameFilters(),
+                                     dialog.defaultSuffix(), dialog.acceptMode(), dialog.fileMode(),
+                                     dialog.options()},
+                               QString());
     }
     if (dialog.exec() != QDialog::Accepted)
         return QString();
@@ -47,15 +32,9 @@ QString SaveReportDialog::askFileName(QWidget* parent) {
     return files.isEmpty() ? QString() : files.first();
 }
 
-void SaveReportDialog::setScripted(bool scripted) { script().scripted = scripted; }
-
-void SaveReportDialog::setNextFileName(const QString& name) { script().names.append(name); }
-
-const QList<SaveReportDialog::Shown>& SaveReportDialog::shown() { return script().shown; }
-
-void SaveReportDialog::clear() {
-    script().names.clear();
-    script().shown.clear();
+ScriptedAnswers<QString, SaveReportDialog::Shown>& SaveReportDialog::script() {
+    static ScriptedAnswers<QString, Shown> instance;
+    return instance;
 }
 
 void SaveReportDialog::accept() {

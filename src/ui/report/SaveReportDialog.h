@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/widgets/ScriptedAnswers.h"
+
 #include <QFileDialog>
-#include <QList>
 #include <QStringList>
 
 // The dialog that asks where to save the report: one file type (RTF), ".rtf"
@@ -26,10 +27,7 @@ public:
         FileMode fileMode;
         Options options;
     };
-    static void setScripted(bool scripted);
-    static void setNextFileName(const QString& name);
-    static const QList<Shown>& shown();
-    static void clear();
+    static ScriptedAnswers<QString, Shown>& script();
 
 protected:
     void accept() override;

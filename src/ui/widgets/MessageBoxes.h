@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QList>
+#include "ui/widgets/ScriptedAnswers.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -22,12 +23,10 @@ public:
     static Button information(QWidget* parent, const QString& text, Buttons buttons = QMessageBox::Ok);
     static Button error(QWidget* parent, const QString& text);
 
-    // Scripted mode: boxes are recorded instead of shown and answered with
-    // the queued answers, or with their last button (OK, No) when none is left.
-    static void setScripted(bool scripted);
-    static void setNextAnswer(Button answer);
-    static const QList<Shown>& shown();
-    static void clear(); // forgets answers and the record
+    // Scripted mode for tests: boxes are recorded instead of shown and
+    // answered with the queued answers, or with their last button (OK, No)
+    // when none is left.
+    static ScriptedAnswers<Button, Shown>& script();
 
 private:
     static Button show(QWidget* parent, QMessageBox::Icon icon, const QString& text, Buttons buttons);

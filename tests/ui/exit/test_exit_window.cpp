@@ -1,9 +1,11 @@
-#include "ui/exit/ExitWindow.h"
-#include "ui/widgets/MessageBoxes.h"
-#include "ui/exit/Referral.h"
+#include "support/Controls.h"
 #include "support/ScriptedRandom.h"
-#include "ui/widgets/Twips.h"
 #include "support/UrlCatcher.h"
+#include "support/Windows.h"
+#include "ui/exit/ExitWindow.h"
+#include "ui/exit/Referral.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/Twips.h"
 #include "web/WebPage.h"
 
 #include <QCheckBox>
@@ -25,19 +27,15 @@ struct Fixture {
 
     Fixture() {
         window.setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        showExposed(window);
         window.activateWindow();
     }
 
-    template <typename T = QWidget> T* find(const char* name) const {
-        T* widget = window.findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control named %s", name);
-        return widget;
+    template <typename T = QWidget> T* find(const QString& name) const {
+        return findControl<T>(&window, name);
     }
-    QLineEdit* box(const char* name) const { return find<QLineEdit>(name); }
-    QPlainTextEdit* message() const { return find<QPlainTextEdit>("txtMessage"); }
+    QLineEdit* box(const QString& name) const { return find<QLineEdit>(name); }
+    QPlainTextEdit* message() const { return find<QPlainTextEdit>(QStringLiteral("txtMessage")); }
 
     void fill(const QString& name, const QString& email, const QString& friendName, const QString& friendEmail) {
         box("txtName")->setText(name);
@@ -82,13 +80,13 @@ private:
 
 void TestExitWindow::init() {
     browser_ = std::make_unique<UrlCatcher>();
-    MessageBoxes::setScripted(true);
-    MessageBoxes::clear();
+    MessageBoxes::script().setScripted(true);
+    MessageBoxes::script().clear();
 }
 
 void TestExitWindow::cleanup() {
     browser_.reset();
-    MessageBoxes::clear();
+    MessageBoxes::script().clear();
 }
 
 void TestExitWindow::windowIsATopmostNonActivatingWindow() {
@@ -135,7 +133,7 @@ void TestExitWindow::controlsSitAtTheirPlaces() {
     QFETCH(QString, container);
     QFETCH(QRect, twipsRect);
     Fixture f;
-    QWidget* control = f.find(name.toLatin1().constData());
+    QWidget* control = f.find(name);
     QCOMPARE(control->parentWidget()->objectName(), container);
     QCOMPARE(control->geometry(),
              twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
@@ -194,7 +192,8 @@ void TestExitWindow::supportMessageIsPickedAfterReseeding() {
     ExitWindow window(random);
     QCOMPARE(random.seeds(), std::size_t(1));
     QCOMPARE(random.draws(), std::size_t(1));
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label2"))->text(), ExitWindow::supportMessage(message));
+    QCOMPARE(findControl<QLabel>(&window, QStringLiteral("Label2"))->text(),
+             ExitWindow::supportMessage(message));
 
     QSet<QString> distinct;
     for (int i = 0; i < ExitWindow::SupportMessageCount; ++i) {
@@ -234,7 +233,7 @@ void TestExitWindow::placeholderClearsOnEntryAndReturnsWhenEmpty() {
     QFETCH(QString, name);
     QFETCH(QString, placeholder);
     Fixture f;
-    QLineEdit* box = f.box(name.toLatin1().constData());
+    QLineEdit* box = f.box(name);
     QWidget* elsewhere = f.find("cmdSubmit");
 
     box->setFocus(Qt::TabFocusReason);
@@ -278,14 +277,16 @@ void TestExitWindow::emailBoxesRefuseATypedBlank_data() {
 void TestExitWindow::emailBoxesRefuseATypedBlank() {
     QFETCH(QString, name);
     Fixture f;
-    QLineEdit* box = f.box(name.toLatin1().constData());
+    QLineEdit* box = f.box(name);
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(box, QStringLiteral("a b@c.d"));
     QCOMPARE(box->text(), QStringLiteral("ab@c.d"));
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    QCOMPARE(MessageBoxes::shown().first().text, QStringLiteral("Email Address Cannot Contain Space"));
-    QCOMPARE(MessageBoxes::shown().first().icon, QMessageBox::Critical);
-    QCOMPARE(MessageBoxes::shown().first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    QCOMPARE(MessageBoxes::script().shown().first().text,
+             QStringLiteral("Email Address Cannot Contain Space"));
+    QCOMPARE(MessageBoxes::script().shown().first().icon, QMessageBox::Critical);
+    QCOMPARE(MessageBoxes::script().shown().first().buttons,
+             QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(f.window.focusWidget(), box);
 }
 
@@ -297,16 +298,18 @@ void TestExitWindow::otherBoxesAcceptBlanks() {
     QTest::keyClicks(f.message(), QStringLiteral(" hi there"));
     QCOMPARE(f.box("txtName")->text(), QStringLiteral("Ann Lee"));
     QVERIFY(f.message()->toPlainText().contains(QStringLiteral(" hi there")));
-    QCOMPARE(MessageBoxes::shown().size(), 0);
+    QCOMPARE(MessageBoxes::script().shown().size(), 0);
 }
 
 void TestExitWindow::untouchedFormAsksForProperAddresses() {
     Fixture f;
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    QCOMPARE(MessageBoxes::shown().first().text, QStringLiteral("Please Enter Proper Email Address"));
-    QCOMPARE(MessageBoxes::shown().first().icon, QMessageBox::Critical);
-    QCOMPARE(MessageBoxes::shown().first().title, QStringLiteral("Ririv Evazorarizad Azivoder"));
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    QCOMPARE(MessageBoxes::script().shown().first().text,
+             QStringLiteral("Please Enter Proper Email Address"));
+    QCOMPARE(MessageBoxes::script().shown().first().icon, QMessageBox::Critical);
+    QCOMPARE(MessageBoxes::script().shown().first().title,
+             QStringLiteral("Ririv Evazorarizad Azivoder"));
     QVERIFY(browser_->opened().isEmpty());
 }
 
@@ -315,7 +318,7 @@ void TestExitWindow::submitSendsTheTrimmedValues() {
     f.fill(QStringLiteral("  Ann  "), QStringLiteral(" ann@mail.example"), QStringLiteral("Bob "),
            QStringLiteral("bob@mail.example"));
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(MessageBoxes::shown().size(), 0);
+    QCOMPARE(MessageBoxes::script().shown().size(), 0);
     QCOMPARE(browser_->opened().size(), 1);
 
     const QUrlQuery query(browser_->last());
@@ -339,14 +342,15 @@ void TestExitWindow::submitWithAProblemOpensNothingAndKeepsTheForm() {
     Fixture f;
     f.fill(QStringLiteral("Your Name"), QStringLiteral("a@b.c"), QStringLiteral("Bob"), QStringLiteral("A@b.c"));
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    QCOMPARE(MessageBoxes::shown().first().text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    QCOMPARE(MessageBoxes::script().shown().first().text, QStringLiteral("Please Enter Your Name"));
     QVERIFY(browser_->opened().isEmpty());
     QCOMPARE(f.box("txtName")->text(), QStringLiteral("Your Name"));
 
     f.box("txtFriendEmail")->setText(QStringLiteral("a@b.c"));
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(MessageBoxes::shown().last().text, QStringLiteral("Please Enter Distinct Email Addresses"));
+    QCOMPARE(MessageBoxes::script().shown().last().text,
+             QStringLiteral("Please Enter Distinct Email Addresses"));
 }
 
 void TestExitWindow::check1OpensTheHomePageAndStaysUnchecked() {

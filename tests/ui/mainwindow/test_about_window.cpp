@@ -1,6 +1,7 @@
+#include "support/Controls.h"
+#include "support/UrlCatcher.h"
 #include "ui/mainwindow/AboutWindow.h"
 #include "ui/widgets/Twips.h"
-#include "support/UrlCatcher.h"
 #include "web/WebPage.h"
 
 #include "ui/widgets/ClickableLabel.h"
@@ -56,14 +57,13 @@ void TestAboutWindow::controlsSitAtTheirPlaces() {
     QFETCH(QString, name);
     QFETCH(QRect, twipsRect);
     AboutWindow about;
-    auto* control = about.findChild<QWidget*>(name);
-    QVERIFY(control);
+    auto* control = findControl<QWidget>(&about, name);
     QCOMPARE(control->geometry(), twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
 }
 
 void TestAboutWindow::textsAndLooks() {
     AboutWindow about;
-    auto label = [&](const char* name) { return about.findChild<QLabel*>(QString::fromLatin1(name)); };
+    auto label = [&](const char* name) { return findControl<QLabel>(&about, name); };
     QCOMPARE(label("Label2")->text(), QStringLiteral("Ririv Evazorarizad Azivoder v1.0"));
     QCOMPARE(label("Label2")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
     QCOMPARE(label("Label2")->font().pointSizeF(), 9.75);
@@ -86,9 +86,9 @@ void TestAboutWindow::textsAndLooks() {
         QCOMPARE(label(link)->palette().color(QPalette::WindowText), QColor(128, 0, 0));
     }
     QVERIFY(!label("Picture1")->pixmap().isNull());
-    auto* line = about.findChild<QWidget*>(QStringLiteral("Line1"));
+    auto* line = findControl<QWidget>(&about, QStringLiteral("Line1"));
     QCOMPARE(line->palette().color(QPalette::Window), QColor(64, 64, 64));
-    auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    auto* ok = findControl<QPushButton>(&about, QStringLiteral("cmdOK"));
     QCOMPARE(ok->text(), QStringLiteral("&OK"));
     QCOMPARE(ok->palette().color(QPalette::Button), QColor(192, 192, 192));
 }
@@ -106,7 +106,7 @@ void TestAboutWindow::linksOpenTheirPages() {
     UrlCatcher browser;
     AboutWindow about;
     about.show();
-    QTest::mouseClick(about.findChild<QWidget*>(name), Qt::LeftButton);
+    QTest::mouseClick(findControl<QWidget>(&about, name), Qt::LeftButton);
     QCOMPARE(browser.opened(), QList<QUrl>{webPageAddress(static_cast<WebPage>(page))});
     QVERIFY(about.isVisible()); // a link does not close the window
 }
@@ -123,7 +123,7 @@ void TestAboutWindow::okIsDefaultCancelAndFocused() {
     QWidget owner;
     owner.show();
     AboutWindow about(&owner);
-    auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    auto* ok = findControl<QPushButton>(&about, QStringLiteral("cmdOK"));
     QVERIFY(ok->isDefault());
     bool focused = false;
     int pressed = 0;
@@ -147,10 +147,10 @@ void TestAboutWindow::everyShowingStartsFresh() {
         QTimer::singleShot(0, &owner, [&] {
             auto* about = qobject_cast<AboutWindow*>(QApplication::activeModalWidget());
             QVERIFY(about);
-            auto* home = about->findChild<QLabel*>(QStringLiteral("lblHomePage"));
+            auto* home = findControl<QLabel>(about, QStringLiteral("lblHomePage"));
             QCOMPARE(home->text(), QStringLiteral("Click here to visit www.azivoder.example"));
             home->setText(QStringLiteral("changed during the showing"));
-            about->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            findControl<QPushButton>(about, QStringLiteral("cmdOK"))->click();
         });
         AboutWindow::showModal(&owner);
         QVERIFY(!QApplication::activeModalWidget());

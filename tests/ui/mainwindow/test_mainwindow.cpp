@@ -1,5 +1,6 @@
-#include "ui/mainwindow/DotPictures.h"
+#include "support/Casting.h"
 #include "support/MainWindowFixture.h"
+#include "ui/mainwindow/DotPictures.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -17,12 +18,6 @@ namespace {
 const QString CastCaption = QStringLiteral("Click to Find Position of (Planet)");
 const QString RefreshCaption = QStringLiteral("Refresh");
 
-// A reading worked by hand. Rows are castings 1..4 (Ascendant, Sun, Moon,
-// Venus); castings 5..8 are the columns. Running sums 5, 12, 16, 24, 30, 37,
-// 42, 48 put the Sun in 12, the Moon in 4, Venus in 12, Mercury in 6,
-// Saturn in 1, Jupiter in 6 and Mars in 12.
-const std::vector<int> WorkedReading{1, 2, 1, 1, /**/ 2, 2, 1, 2, /**/ 1, 1, 1, 1, /**/ 2, 2, 2, 2};
-
 // The value controls of one figure panel, in display order.
 QStringList panelNames(const QString& suffix) {
     QStringList names;
@@ -34,7 +29,7 @@ QStringList panelNames(const QString& suffix) {
 }
 
 QString displayed(const MainWindowFixture& f, const QString& name) {
-    if (auto* box = f.window.findChild<QTextEdit*>(name))
+    if (auto* box = qobject_cast<QTextEdit*>(f.find(name)))
         return box->toPlainText();
     return f.find<QLabel>(name)->text();
 }
@@ -156,8 +151,7 @@ void TestMainWindow::menuEntries() {
     QFETCH(QString, caption);
     QFETCH(bool, enabled);
     MainWindowFixture f;
-    auto* action = f.window.findChild<QAction*>(name);
-    QVERIFY(action != nullptr);
+    auto* action = f.find<QAction>(name);
     QCOMPARE(action->text(), caption);
     QCOMPARE(action->isEnabled(), enabled);
     QVERIFY(f.window.menuBar()->actions().contains(action) || !action->associatedObjects().isEmpty());
@@ -219,7 +213,7 @@ void TestMainWindow::eachPressAdvancesTheReading() {
     QFETCH(QString, caption);
     QFETCH(bool, printEnabled);
     MainWindowFixture f;
-    f.script(WorkedReading);
+    f.script(WorkedReadingLines);
     f.press(presses);
     QCOMPARE(f.visibleDots(), range(0, 4 * presses - 1));
     QCOMPARE(f.tabs()->currentIndex(), presses - 1);
@@ -233,7 +227,7 @@ void TestMainWindow::eachPressAdvancesTheReading() {
 
 void TestMainWindow::houseCellsCollectPlanetsInCastingOrder() {
     MainWindowFixture f;
-    f.script(WorkedReading);
+    f.script(WorkedReadingLines);
     f.press(2);
     QCOMPARE(f.cell(11)->text(), QStringLiteral("\r\nSun")); // the worked example: a sum of 12 is house 12
     f.press(2);
@@ -250,8 +244,8 @@ void TestMainWindow::houseCellsCollectPlanetsInCastingOrder() {
 
 void TestMainWindow::derivedCastingsDrawNothingAndShowTransposedDots() {
     MainWindowFixture f;
-    f.script(WorkedReading);
-    f.press(8);
+    f.script(WorkedReadingLines);
+    f.castWholeReading();
     QCOMPARE(f.random.draws(), std::size_t(16));
     // Mercury takes the head lines of castings 1..4, Mars their foot lines.
     const int mercury[4] = {1, 2, 1, 2};
@@ -266,7 +260,7 @@ void TestMainWindow::derivedCastingsDrawNothingAndShowTransposedDots() {
 
 void TestMainWindow::figureDisplayShowsTheTitleOnTheCastingsTab() {
     MainWindowFixture f;
-    f.script(WorkedReading);
+    f.script(WorkedReadingLines);
     f.press(4);
     // The Moon's lines 1, 1, 1, 1 are Via; Venus's 2, 2, 2, 2 Populus.
     QCOMPARE(displayed(f, "lblGeomancyNameDisplay_2"), QStringLiteral("Via - The Way"));
@@ -289,7 +283,7 @@ void TestMainWindow::figureDisplayShowsTheTitleOnTheCastingsTab() {
 
 void TestMainWindow::figureDisplayWritesCurrentPanelFirstInColumnOrder() {
     MainWindowFixture f;
-    f.script(WorkedReading);
+    f.script(WorkedReadingLines);
     f.press(2);
     const QStringList current = panelNames(QString());
     const QStringList tab = panelNames(QStringLiteral("Display_2"));
@@ -328,8 +322,9 @@ void TestMainWindow::ninthPressClearsTheWindow() {
     MainWindowFixture f;
     int reportResets = 0;
     f.window.setReportOperations({{}, [&] { ++reportResets; }, {}});
-    f.script(WorkedReading);
-    f.press(9);
+    f.script(WorkedReadingLines);
+    f.castWholeReading();
+    f.press();
     QCOMPARE(f.random.draws(), std::size_t(16)); // casts nothing
     QCOMPARE(reportResets, 1);
     QVERIFY(f.visibleDots().empty());
@@ -355,8 +350,8 @@ void TestMainWindow::ninthPressClearsTheWindow() {
 
 void TestMainWindow::ninthPressSelectsTabZeroWhateverIsSelected() {
     MainWindowFixture f;
-    f.script(WorkedReading);
-    f.press(8);
+    f.script(WorkedReadingLines);
+    f.castWholeReading();
     f.tabs()->setCurrentIndex(3); // the user looks at Venus again
     f.press();
     QCOMPARE(f.tabs()->currentIndex(), 0);
@@ -364,7 +359,7 @@ void TestMainWindow::ninthPressSelectsTabZeroWhateverIsSelected() {
 
 void TestMainWindow::tenthPressStartsANewReading() {
     MainWindowFixture f;
-    f.script(WorkedReading);
+    f.script(WorkedReadingLines);
     f.script({2, 2, 2, 2});
     f.press(10);
     QCOMPARE(f.random.draws(), std::size_t(20));
@@ -381,8 +376,8 @@ void TestMainWindow::printButtonShowsTheReport() {
     MainWindowFixture f;
     int shows = 0;
     f.window.setReportOperations({{}, {}, [&] { ++shows; }});
-    f.script(WorkedReading);
-    f.press(8);
+    f.script(WorkedReadingLines);
+    f.castWholeReading();
     f.printButton()->click();
     QCOMPARE(shows, 1);
     f.press();
@@ -399,8 +394,8 @@ void TestMainWindow::throwingReportOperationsStopNothing() {
                                   },
                                   [] { throw std::runtime_error("report broken"); },
                                   [] { throw std::runtime_error("report broken"); }});
-    f.script(WorkedReading);
-    f.press(8);
+    f.script(WorkedReadingLines);
+    f.castWholeReading();
     QCOMPARE(appends, 8);
     QCOMPARE(f.visibleDots(), range(0, 31));
     QCOMPARE(f.cell(11)->text(), QStringLiteral("\r\nSun\r\nVenus\r\nMars"));
@@ -449,7 +444,7 @@ void TestMainWindow::clipboardIsEmptiedOverSignificanceBoxes() {
 
 void TestMainWindow::everyCastingEmptiesTheClipboard() {
     MainWindowFixture f;
-    f.script(WorkedReading);
+    f.script(WorkedReadingLines);
     for (int k = 1; k <= 9; ++k) {
         QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
         f.press();

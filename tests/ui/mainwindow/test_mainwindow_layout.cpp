@@ -1,7 +1,8 @@
-#include "ui/widgets/ClickableLabel.h"
+#include "support/Casting.h"
 #include "support/MainWindowFixture.h"
+#include "support/UrlCatcher.h"
+#include "ui/widgets/ClickableLabel.h"
 
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QtTest>
@@ -25,10 +26,6 @@ void addRow(const char* name, int left, int top, int width, int height) {
 
 class TestMainWindowLayout : public QObject {
     Q_OBJECT
-public slots:
-    // Stands in for the browser while a label is clicked.
-    void ignoreUrl(const QUrl&) {}
-
 private slots:
     void clientAreaIsFixedAndWhite();
     void topLevelControls_data();
@@ -272,9 +269,10 @@ void TestMainWindowLayout::linkLabelsLookLikeLinks() {
     QCOMPARE(label->font().underline(), link);
     QCOMPARE(label->cursor().shape(), link ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QSignalSpy clicks(label, &ClickableLabel::clicked);
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "ignoreUrl");
-    QTest::mouseClick(label, Qt::LeftButton);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    {
+        UrlCatcher browser; // stands in for the browser while the label is clicked
+        QTest::mouseClick(label, Qt::LeftButton);
+    }
     QCOMPARE(clicks.count(), 1);
 }
 
@@ -301,15 +299,14 @@ void TestMainWindowLayout::labelTexts() {
     QFETCH(QString, name);
     QFETCH(QString, text);
     MainWindowFixture f;
-    auto* label = f.window.findChild<QLabel*>(name);
-    QVERIFY(label);
+    auto* label = f.find<QLabel>(name);
     QCOMPARE(label->text(), text);
     QCOMPARE(label->textFormat(), Qt::PlainText);
 }
 
 void TestMainWindowLayout::houseCellShowsEachPlanetOnItsOwnLine() {
     MainWindowFixture f;
-    f.script({1, 2, 1, 1, 2, 2, 1, 2, 1, 1, 1, 1, 2, 2, 2, 2});
+    f.script(WorkedReadingLines);
     f.press(4);
     QLabel* cell = f.cell(11);
     QCOMPARE(cell->text(), QStringLiteral("\r\nSun\r\nVenus"));
@@ -338,8 +335,8 @@ void TestMainWindowLayout::houseCellShowsEachPlanetOnItsOwnLine() {
 
 void TestMainWindowLayout::renderAfterAFullReading() {
     MainWindowFixture f;
-    f.script({1, 2, 1, 1, 2, 2, 1, 2, 1, 1, 1, 1, 2, 2, 2, 2});
-    f.press(8);
+    f.script(WorkedReadingLines);
+    f.castWholeReading();
     f.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     const QImage image = f.window.grab().toImage();

@@ -1,5 +1,8 @@
 #include "support/ReportTestSupport.h"
 
+#include "support/Controls.h"
+#include "support/UrlCatcher.h"
+
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/report/PrintReportDialog.h"
@@ -12,9 +15,10 @@
 #include "ui/widgets/ClickableLabel.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -28,25 +32,6 @@
 #endif
 
 namespace {
-
-// Catches the addresses the program hands to the browser.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
-QString readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-bool writeFile(const QString& path, const QByteArray& contents) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-}
 
 bool runningAsRoot() {
 #ifdef Q_OS_UNIX
@@ -140,7 +125,7 @@ class TestReportWindow : public QObject {
 private slots:
     void initTestCase();
     void init();
-    void cleanupTestCase();
+    void cleanup();
 
     void controlsSitWhereTheLayoutSays_data();
     void controlsSitWhereTheLayoutSays();
@@ -177,31 +162,28 @@ private slots:
 private:
     ReportWindow* castAndOpenHidden(Report& report);
 
-    UrlRecorder urls_;
+    std::unique_ptr<UrlCatcher> browser_;
 };
 
 void TestReportWindow::initTestCase() {
-    MessageBoxes::setScripted(true);
-    SaveReportDialog::setScripted(true);
-    PrintReportDialog::setScripted(true);
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &urls_, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &urls_, "open");
+    MessageBoxes::script().setScripted(true);
+    SaveReportDialog::script().setScripted(true);
+    PrintReportDialog::script().setScripted(true);
 }
 
 void TestReportWindow::init() {
-    MessageBoxes::clear();
-    SaveReportDialog::clear();
-    PrintReportDialog::clear();
-    urls_.opened.clear();
+    MessageBoxes::script().clear();
+    SaveReportDialog::script().clear();
+    PrintReportDialog::script().clear();
+    browser_ = std::make_unique<UrlCatcher>();
 }
 
-void TestReportWindow::cleanupTestCase() {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+void TestReportWindow::cleanup() {
+    browser_.reset();
 }
 
 ReportWindow* TestReportWindow::castAndOpenHidden(Report& report) {
-    castSampleReading(report.operations());
+    castSampleReading(report.operations().append);
     return report.window();
 }
 
@@ -221,8 +203,7 @@ void TestReportWindow::controlsSitWhereTheLayoutSays() {
     QFETCH(QRect, twipRect);
     Report report;
     report.reset();
-    QWidget* control = report.window()->findChild<QWidget*>(name);
-    QVERIFY(control != nullptr);
+    QWidget* control = findControl<QWidget>(report.window(), name);
     QCOMPARE(control->geometry(), twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
 }
 
@@ -246,9 +227,8 @@ void TestReportWindow::controlsCarryTheirTextsAndFonts() {
     report.reset();
     ReportWindow* window = report.window();
 
-    auto* save = window->findChild<QPushButton*>(QStringLiteral("cmdSave"));
-    auto* print = window->findChild<QPushButton*>(QStringLiteral("cmdPrint"));
-    QVERIFY(save && print);
+    auto* save = findControl<QPushButton>(window, QStringLiteral("cmdSave"));
+    auto* print = findControl<QPushButton>(window, QStringLiteral("cmdPrint"));
     QCOMPARE(save->text(), QStringLiteral("&Save"));
     QCOMPARE(save->font().family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(print->text(), QStringLiteral("&Print"));
@@ -265,20 +245,17 @@ void TestReportWindow::controlsCarryTheirTextsAndFonts() {
     QCOMPARE(box->font().pointSizeF(), 9.75);
     QCOMPARE(box->document(), report.document());
 
-    auto* branding = window->findChild<ClickableLabel*>(QStringLiteral("Label15"));
-    QVERIFY(branding);
+    auto* branding = findControl<ClickableLabel>(window, QStringLiteral("Label15"));
     QCOMPARE(branding->text(), QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                                               "money online. Get this software fully branded for your website. "
                                               "Click here for more details."));
     QVERIFY(branding->font().bold());
     QVERIFY(branding->wordWrap());
 
-    auto* home = window->findChild<ClickableLabel*>(QStringLiteral("Label1"));
-    QVERIFY(home);
+    auto* home = findControl<ClickableLabel>(window, QStringLiteral("Label1"));
     QVERIFY(home->text().contains(homePageDisplayName()));
     for (const char* name : {"Label14", "Label1", "Label15"}) {
-        auto* label = window->findChild<ClickableLabel*>(QLatin1String(name));
-        QVERIFY2(label, name);
+        auto* label = findControl<ClickableLabel>(window, name);
         QVERIFY(label->font().underline());
         QCOMPARE(label->font().pointSizeF(), 8.25);
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
@@ -291,8 +268,7 @@ void TestReportWindow::linkLabelsFitOnOneLine() {
     Report report;
     report.reset();
     for (const char* name : {"Label14", "Label1"}) {
-        auto* label = report.window()->findChild<ClickableLabel*>(QLatin1String(name));
-        QVERIFY2(label, name);
+        auto* label = findControl<ClickableLabel>(report.window(), name);
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), name);
     }
 }
@@ -330,10 +306,9 @@ void TestReportWindow::linkLabelsOpenTheirPages() {
     report.reset();
     report.window()->show();
     QVERIFY(QTest::qWaitForWindowExposed(report.window()));
-    auto* label = report.window()->findChild<ClickableLabel*>(name);
-    QVERIFY(label);
+    auto* label = findControl<ClickableLabel>(report.window(), name);
     QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
-    QCOMPARE(urls_.opened, QList<QUrl>{page});
+    QCOMPARE(browser_->opened(), QList<QUrl>{page});
     report.window()->close();
 }
 
@@ -390,7 +365,7 @@ void TestReportWindow::mouseOverTheReportEmptiesTheClipboard() {
 void TestReportWindow::showIsModalAndClosingKeepsTheReport() {
     Report report;
     const ReportOperations operations = report.operations();
-    castSampleReading(operations);
+    castSampleReading(operations.append);
     const QString reading = report.document()->toPlainText();
 
     for (int opening = 1; opening <= 2; ++opening) {
@@ -418,12 +393,12 @@ void TestReportWindow::showIsModalAndClosingKeepsTheReport() {
 void TestReportWindow::reopeningAfterTheResetShowsTheNewReading() {
     Report report;
     const ReportOperations operations = report.operations();
-    castSampleReading(operations);
+    castSampleReading(operations.append);
     QTimer::singleShot(0, this, [&] { report.window()->close(); });
     operations.show();
 
     operations.reset();
-    castSampleReading(operations, std::vector<int>(16, 1)); // VIA eight times
+    castSampleReading(operations.append, std::vector<int>(16, 1)); // VIA eight times
     QString shown;
     QTimer::singleShot(0, this, [&] {
         shown = report.window()->reportBox()->toPlainText();
@@ -437,8 +412,8 @@ void TestReportWindow::reopeningAfterTheResetShowsTheNewReading() {
 void TestReportWindow::saveDialogIsConfigured() {
     Report report;
     castAndOpenHidden(report)->saveReport();
-    QCOMPARE(SaveReportDialog::shown().size(), 1);
-    const SaveReportDialog::Shown& dialog = SaveReportDialog::shown().first();
+    QCOMPARE(SaveReportDialog::script().shown().size(), 1);
+    const SaveReportDialog::Shown& dialog = SaveReportDialog::script().shown().first();
     QCOMPARE(dialog.title, ApplicationTitle);
     QCOMPARE(dialog.nameFilters, QStringList{QStringLiteral("Rich Text Format (*.rtf)")});
     QCOMPARE(dialog.defaultSuffix, QStringLiteral("rtf"));
@@ -453,29 +428,25 @@ void TestReportWindow::savingWritesTheWholeReportDespiteASelection() {
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
     selectBetween(window->reportBox(), QStringLiteral("Keyword : Passion"), QStringLiteral("Tuesday"));
-    SaveReportDialog::setNextFileName(path);
-    window->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+    SaveReportDialog::script().queueAnswer(path);
+    findControl<QPushButton>(window, QStringLiteral("cmdSave"))->click();
 
-    QVERIFY(MessageBoxes::shown().isEmpty());
+    QVERIFY(MessageBoxes::script().shown().isEmpty());
     const QString rtf = readFile(path);
     QVERIFY(rtf.startsWith(QLatin1String("{\\rtf1")));
-    QStringList read = toolOutput(QStringLiteral("unrtf"), {QStringLiteral("--text"), path}).split('\n');
-    read = read.mid(read.indexOf(QStringLiteral("-----------------")) + 1);
-    QStringList expected = documentLines(*report.document());
-    for (QStringList* lines : {&read, &expected})
-        lines->replaceInStrings(QRegularExpression(QStringLiteral(" +")), QStringLiteral(" "));
-    QCOMPARE(read, expected);
+    QCOMPARE(collapseBlanks(unrtfTextLines(path)),
+             collapseBlanks(documentLines(*report.document())));
 }
 
 void TestReportWindow::nameWithoutExtensionGetsRtf() {
     QTemporaryDir dir;
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
-    SaveReportDialog::setNextFileName(dir.filePath(QStringLiteral("reading")));
+    SaveReportDialog::script().queueAnswer(dir.filePath(QStringLiteral("reading")));
     window->saveReport();
     QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("reading.rtf"))));
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("reading"))));
-    QVERIFY(MessageBoxes::shown().isEmpty());
+    QVERIFY(MessageBoxes::script().shown().isEmpty());
 }
 
 void TestReportWindow::cancelledSaveWritesNothingAndSaysNothing() {
@@ -484,12 +455,12 @@ void TestReportWindow::cancelledSaveWritesNothingAndSaysNothing() {
     ReportWindow* window = castAndOpenHidden(report);
     const QString previousFolder = QDir::currentPath();
     QDir::setCurrent(dir.path()); // wherever a careless save might land
-    SaveReportDialog::setNextFileName(QString());
+    SaveReportDialog::script().queueAnswer(QString());
     window->saveReport();
     QDir::setCurrent(previousFolder);
-    QCOMPARE(SaveReportDialog::shown().size(), 1);
+    QCOMPARE(SaveReportDialog::script().shown().size(), 1);
     QVERIFY(QDir(dir.path()).isEmpty());
-    QVERIFY(MessageBoxes::shown().isEmpty());
+    QVERIFY(MessageBoxes::script().shown().isEmpty());
 }
 
 void TestReportWindow::unwritableTargetsReportAndKeepTheOldFile_data() {
@@ -533,7 +504,7 @@ void TestReportWindow::unwritableTargetsReportAndKeepTheOldFile() {
 
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
-    SaveReportDialog::setNextFileName(path);
+    SaveReportDialog::script().queueAnswer(path);
     {
         std::unique_ptr<FileSizeLimit> diskFull;
         if (target == QLatin1String("disk fills up")) {
@@ -544,8 +515,8 @@ void TestReportWindow::unwritableTargetsReportAndKeepTheOldFile() {
         window->saveReport();
     }
 
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    const MessageBoxes::Shown& box = MessageBoxes::shown().first();
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    const MessageBoxes::Shown& box = MessageBoxes::script().shown().first();
     QCOMPARE(box.title, ApplicationTitle);
     QCOMPARE(box.icon, QMessageBox::Critical);
     QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
@@ -567,8 +538,8 @@ void TestReportWindow::saveDialogRefusesAMissingFolder() {
     dialog.selectFile(dir.filePath(QStringLiteral("no such folder/reading.rtf")));
     static_cast<QDialog&>(dialog).accept(); // as the dialog's Save button does
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(MessageBoxes::shown().size(), 1);
-    QVERIFY(MessageBoxes::shown().first().text.contains(QStringLiteral("no such folder")));
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    QVERIFY(MessageBoxes::script().shown().first().text.contains(QStringLiteral("no such folder")));
 }
 
 void TestReportWindow::saveDialogAddsTheRtfSuffix() {
@@ -580,7 +551,7 @@ void TestReportWindow::saveDialogAddsTheRtfSuffix() {
     QCOMPARE(dialog.selectedFiles(), QStringList{dir.filePath(QStringLiteral("reading.rtf"))});
     static_cast<QDialog&>(dialog).accept(); // as the dialog's Save button does
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(MessageBoxes::shown().isEmpty());
+    QVERIFY(MessageBoxes::script().shown().isEmpty());
 }
 
 void TestReportWindow::printDialogOffersTheSelection_data() {
@@ -596,8 +567,8 @@ void TestReportWindow::printDialogOffersTheSelection() {
     if (select)
         selectBetween(window->reportBox(), QStringLiteral("Keyword"), QStringLiteral("Passion"));
     window->printWithDialog();
-    QCOMPARE(PrintReportDialog::shown().size(), 1);
-    const PrintReportDialog::Shown& dialog = PrintReportDialog::shown().first();
+    QCOMPARE(PrintReportDialog::script().shown().size(), 1);
+    const PrintReportDialog::Shown& dialog = PrintReportDialog::script().shown().first();
     QVERIFY(!dialog.options.testFlag(QAbstractPrintDialog::PrintPageRange));
     QCOMPARE(dialog.options.testFlag(QAbstractPrintDialog::PrintSelection), select);
     QCOMPARE(dialog.range, select ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
@@ -609,8 +580,8 @@ void TestReportWindow::printingASelectionPrintsOnlyIt() {
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
     selectBetween(window->reportBox(), QStringLiteral("Keyword : Passion"), QStringLiteral("Element : Water"));
-    PrintReportDialog::setNextAnswer(QDialog::Accepted, pdf);
-    window->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+    PrintReportDialog::script().queueAnswer({QDialog::Accepted, pdf});
+    findControl<QPushButton>(window, QStringLiteral("cmdPrint"))->click();
 
     const QString text = pdfText(pdf);
     QVERIFY2(text.contains(QLatin1String("Keyword : Passion")), qPrintable(text));
@@ -627,7 +598,7 @@ void TestReportWindow::printingWithoutASelectionPrintsTheWholeReport() {
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
-    PrintReportDialog::setNextAnswer(QDialog::Accepted, pdf);
+    PrintReportDialog::script().queueAnswer({QDialog::Accepted, pdf});
     window->printWithDialog();
 
     const QString text = pdfText(pdf);
@@ -643,11 +614,11 @@ void TestReportWindow::cancelledPrintPrintsNothing() {
     const QString pdf = dir.filePath(QStringLiteral("cancelled.pdf"));
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
-    PrintReportDialog::setNextAnswer(QDialog::Rejected, pdf);
+    PrintReportDialog::script().queueAnswer({QDialog::Rejected, pdf});
     window->printWithDialog();
-    QCOMPARE(PrintReportDialog::shown().size(), 1);
+    QCOMPARE(PrintReportDialog::script().shown().size(), 1);
     QVERIFY(!QFileInfo::exists(pdf));
-    QVERIFY(MessageBoxes::shown().isEmpty());
+    QVERIFY(MessageBoxes::script().shown().isEmpty());
 }
 
 QTEST_MAIN(TestReportWindow)
