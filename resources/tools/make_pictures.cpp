@@ -2,9 +2,12 @@
 // files (plus a multi-size Windows .ico) into a resources directory.
 //
 // Usage: make_pictures <resources-dir>
+//        make_pictures --hicolor <theme-dir> <icon-name> <size>...
 //
-// Build it on its own (see CMakeLists.txt next to this file); it is not part
-// of the main build. The generated files are committed.
+// The first form is run by hand (see CMakeLists.txt next to this file) and
+// its files are committed. The second is run by the main build: it draws the
+// icon at each size into <theme-dir>/<size>x<size>/apps/<icon-name>.png, the
+// layout of the freedesktop icon theme, for installation.
 //
 // The icon geometry below is the same as in icons/azivoder.svg (a 32 x 32
 // design grid). Every edge is snapped to whole pixels for the target size, so
@@ -21,6 +24,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QStringList>
 #include <QtEndian>
 
 #include <cmath>
@@ -245,6 +249,27 @@ bool SaveIco(const std::vector<QImage>& images, const QString& path) {
     return true;
 }
 
+// The icon at each size, in the directory layout of an icon theme.
+bool SaveThemeIcons(const QDir& theme, const QString& name, const QStringList& sizes) {
+    bool ok = true;
+    for (const QString& text : sizes) {
+        bool isNumber = false;
+        const int size = text.toInt(&isNumber);
+        if (!isNumber || size < 1) {
+            std::fprintf(stderr, "not an icon size: %s\n", qPrintable(text));
+            return false;
+        }
+        const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+        if (!theme.mkpath(folder)) {
+            std::fprintf(stderr, "cannot create %s\n", qPrintable(theme.filePath(folder)));
+            return false;
+        }
+        ok &= Save(DrawIcon(size),
+                   theme.filePath(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -252,8 +277,13 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() >= 5 && arguments.at(1) == QLatin1String("--hicolor")) {
+        return SaveThemeIcons(QDir(arguments.at(2)), arguments.at(3), arguments.mid(4)) ? 0 : 1;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: make_pictures <resources-dir>\n");
+        std::fprintf(stderr, "usage: make_pictures <resources-dir>\n"
+                             "       make_pictures --hicolor <theme-dir> <icon-name> <size>...\n");
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
