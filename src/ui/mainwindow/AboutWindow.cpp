@@ -3,9 +3,8 @@
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/Fonts.h"
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/Geometry.h"
 #include "web/WebPage.h"
-#include "ui/widgets/WindowPlaces.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -17,11 +16,11 @@ constexpr int ClientWidth = 6825;
 constexpr int ClientHeight = 3870;
 
 // The rule runs from x -60 to 6840 at y 3240, one pixel high.
-constexpr TwipPlace Places[] = {
-    {"Picture1", 120, 120, 480, 480},   {"Label2", 840, 240, 3435, 240},
-    {"Label1", 360, 840, 6375, 795},    {"lblHomePage", 2040, 1800, 4650, 195},
-    {"Label3", 360, 2280, 6255, 615},   {"lblCoBrand", 4080, 2880, 2670, 195},
-    {"Line1", -60, 3240, 6900, 15},     {"cmdOK", 5400, 3360, 1260, 345},
+constexpr ControlPlace Places[] = {
+    {"Picture1", {120, 120, 480, 480}}, {"Label2", {840, 240, 3435, 240}},
+    {"Label1", {360, 840, 6375, 795}},  {"lblHomePage", {2040, 1800, 4650, 195}},
+    {"Label3", {360, 2280, 6255, 615}}, {"lblCoBrand", {4080, 2880, 2670, 195}},
+    {"Line1", {-60, 3240, 6900, 15}},   {"cmdOK", {5400, 3360, 1260, 345}},
 };
 
 const QColor DarkRed{128, 0, 0};

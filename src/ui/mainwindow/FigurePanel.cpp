@@ -24,7 +24,7 @@ void createHeader(QWidget* frame, const PanelRow& row) {
     auto* header = new QLabel(QString::fromLatin1(row.header), frame);
     header->setFont(fonts::verdana(8.25, fonts::Bold | fonts::Underline));
     header->setPalette(withTextColour(header, QGuiApplication::palette().color(QPalette::WindowText)));
-    header->setGeometry(TwipRect{PanelLeft, row.headerTop, HeaderWidth, HeaderHeight}.toPixels());
+    placeControl(header, {PanelLeft, row.headerTop, HeaderWidth, HeaderHeight});
 }
 
 QLabel* createValueLabel(QWidget* frame, const PanelRow& row, bool isTitle, const QString& suffix) {
@@ -32,7 +32,7 @@ QLabel* createValueLabel(QWidget* frame, const PanelRow& row, bool isTitle, cons
     label->setObjectName(QString::fromLatin1(row.valueName) + suffix);
     label->setFont(isTitle ? fonts::verdana(9.75, fonts::Bold) : fonts::verdana(8.25));
     label->setPalette(withTextColour(label, isTitle ? Red : Blue));
-    label->setGeometry(TwipRect{PanelLeft, row.valueTop, ValueWidth, ValueHeight}.toPixels());
+    placeControl(label, {PanelLeft, row.valueTop, ValueWidth, ValueHeight});
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -42,7 +42,7 @@ QTextEdit* createSignificanceBox(QWidget* frame, const PanelRow& row, const QStr
     box->setObjectName(QString::fromLatin1(row.valueName) + suffix);
     box->setFont(fonts::verdana(8.25));
     box->setPalette(withTextColour(box, QGuiApplication::palette().color(QPalette::Text)));
-    box->setGeometry(TwipRect{PanelLeft, row.valueTop, SignificanceWidth, SignificanceHeight}.toPixels());
+    placeControl(box, {PanelLeft, row.valueTop, SignificanceWidth, SignificanceHeight});
     box->setAcceptRichText(false);
     box->setReadOnly(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -22,7 +22,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 
 using namespace mainlayout;
@@ -44,23 +43,20 @@ void setBackground(QWidget* widget, const QColor& colour) {
 }
 
 // A frame with a caption; its children keep their own fonts and colours.
-QGroupBox* createFrame(const QString& caption, const QFont& font, const QColor& colour, const TwipRect& at,
+QGroupBox* createFrame(const QString& caption, const QFont& font, const QColor& colour,
                        QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setFont(font);
     setTextColour(frame, colour);
-    frame->setGeometry(at.toPixels());
     return frame;
 }
 
-QLabel* createLabel(const QString& text, const QString& name, const QFont& font, const QColor& colour,
-                    const TwipRect& at, QWidget* parent) {
+QLabel* createLabel(const QString& text, const QString& name, const QFont& font,
+                    const QColor& colour, QWidget* parent) {
     auto* label = new QLabel(text, parent);
-    if (!name.isEmpty())
-        label->setObjectName(name);
+    label->setObjectName(name);
     label->setFont(font);
     setTextColour(label, colour);
-    label->setGeometry(at.toPixels());
     return label;
 }
 
@@ -91,11 +87,13 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     createBrandingFrame(client);
     createCurrentFigurePanel(client);
     registerFigureDisplay();
+    placeControls(this, Places);
 
     // No control moves with the window, so the window keeps the size of
     // its client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    centreOnScreen();
+    adjustSize();
+    centreOnScreen(this);
     enterReadyState();
 }
 
@@ -176,14 +174,12 @@ void MainWindow::createTopLine(QWidget* client) {
     topLine_->setObjectName(QStringLiteral("Label61"));
     topLine_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(topLine_, DarkGrey);
-    topLine_->setGeometry(Label61.toPixels());
     connect(topLine_, &ClickableLabel::clicked, this, [] { ignoringErrors([] { openWebPage(WebPage::HomePage); }); });
 
     auto* rule = new QFrame(client);
     rule->setObjectName(QStringLiteral("rule"));
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Plain);
-    rule->setGeometry(Rule.toPixels());
 
     // Clickable, but not dressed as a link.
     descriptionLink_ = new ClickableLabel(maintexts::Label2Text, client);
@@ -192,14 +188,13 @@ void MainWindow::createTopLine(QWidget* client) {
     setTextColour(descriptionLink_, Blue);
     descriptionLink_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     descriptionLink_->setWordWrap(true);
-    descriptionLink_->setGeometry(mainlayout::Label2.toPixels());
     connect(descriptionLink_, &ClickableLabel::clicked, this,
             [] { ignoringErrors([] { openWebPage(WebPage::FullBrandingPage); }); });
 }
 
 void MainWindow::createFigureFrame(QWidget* client) {
     QGroupBox* frame =
-        createFrame(maintexts::FigureFrameCaption, fonts::verdana(8.25, fonts::Bold), Red, FigureFrame, client);
+        createFrame(maintexts::FigureFrameCaption, fonts::verdana(8.25, fonts::Bold), Red, client);
     frame->setObjectName(QStringLiteral("figureFrame"));
 
     std::array<QFrame*, 2> columns{};
@@ -209,13 +204,12 @@ void MainWindow::createFigureFrame(QWidget* client) {
         column->setFrameStyle(QFrame::Box | QFrame::Plain);
         setTextColour(column, QGuiApplication::palette().color(QPalette::WindowText)); // not the caption's red
         setBackground(column, Qt::white);
-        column->setGeometry(DotColumns[c].toPixels());
         columns[c] = column;
     }
     for (int i = 0; i < DotCount; ++i) {
         auto* dot = new QLabel(columns[static_cast<std::size_t>(i / DotsPerColumn)]);
         dot->setObjectName(indexed("picCircle", i));
-        dot->setGeometry(dotBox(i).toPixels());
+        placeControl(dot, dotBox(i));
         dot->setPixmap(dotPictures_.picture(1)); // every box carries picture 1 until its line is cast
         dots_[static_cast<std::size_t>(i)] = dot;
     }
@@ -224,7 +218,6 @@ void MainWindow::createFigureFrame(QWidget* client) {
 void MainWindow::createChart(QWidget* client) {
     auto* chart = new QGroupBox(client);
     chart->setObjectName(QStringLiteral("chartFrame"));
-    chart->setGeometry(ChartFrame.toPixels());
 
     // Built from the bottom of the stack up: cell 1, the marker, cells 12
     // down to 2, the house labels, the centre, and the signs on top.
@@ -232,7 +225,7 @@ void MainWindow::createChart(QWidget* client) {
         const ChartHouse& house = ChartHouses[static_cast<std::size_t>(i)];
         auto* cell = new BorderedLabel(chart);
         cell->setObjectName(indexed("lblHouses", i));
-        cell->setGeometry(TwipRect{house.cellLeft, house.cellTop, CellSize, CellSize}.toPixels());
+        placeControl(cell, {house.cellLeft, house.cellTop, CellSize, CellSize});
         // The border keeps the window text colour; the names are purple.
         QPalette palette = cell->palette();
         palette.setColor(QPalette::Text, Purple);
@@ -245,30 +238,30 @@ void MainWindow::createChart(QWidget* client) {
         houseCells_[static_cast<std::size_t>(i)] = cell;
     };
     const QFont houseFont = fonts::verdana(8.25, fonts::Bold | fonts::Italic);
-    const auto createHouseLabel = [&](int index, const QString& text, const QColor& colour, const TwipRect& at) {
-        QLabel* label = createLabel(text, indexed("Asc", index), houseFont, colour, at, chart);
+    const auto createHouseLabel = [&](int index, const QString& text, const QColor& colour) {
+        QLabel* label = createLabel(text, indexed("Asc", index), houseFont, colour, chart);
         setBackground(label, Qt::white);
         houseLabels_[static_cast<std::size_t>(index)] = label;
+        return label;
     };
 
     createCell(0);
-    createHouseLabel(0, maintexts::AscendantMarkerCaption, Red, AscendantMarker);
+    createHouseLabel(0, maintexts::AscendantMarkerCaption, Red);
     for (int i = HouseCount - 1; i >= 1; --i)
         createCell(i);
     for (int h = 1; h <= HouseCount; ++h) {
         const ChartHouse& house = ChartHouses[static_cast<std::size_t>(h - 1)];
-        createHouseLabel(h, QStringLiteral("House %1").arg(h), DarkBlue,
-                         {house.labelLeft, house.labelTop, house.labelWidth, HouseLabelHeight});
+        QLabel* label = createHouseLabel(h, QStringLiteral("House %1").arg(h), DarkBlue);
+        placeControl(label, {house.labelLeft, house.labelTop, house.labelWidth, HouseLabelHeight});
     }
 
     auto* centre = new QFrame(chart);
     centre->setObjectName(QStringLiteral("chartCentre"));
     centre->setFrameStyle(QFrame::Box | QFrame::Plain);
-    centre->setGeometry(ChartCentre.toPixels());
 
-    QLabel* centreLabel = createLabel(maintexts::ChartCentreCaption, QStringLiteral("chartCentreLabel"),
-                                      fonts::verdana(14.25, fonts::Bold | fonts::Italic), DarkRed, ChartCentreLabel,
-                                      chart);
+    QLabel* centreLabel =
+        createLabel(maintexts::ChartCentreCaption, QStringLiteral("chartCentreLabel"),
+                    fonts::verdana(14.25, fonts::Bold | fonts::Italic), DarkRed, chart);
     centreLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     const auto& signs = geomancy::houseSigns();
@@ -285,7 +278,6 @@ void MainWindow::createChart(QWidget* client) {
 void MainWindow::createTabs(QWidget* client) {
     tabs_ = new TwoRowTabWidget(TabsPerRow, twips::toPixels(TabHeaderRowHeight), client);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
-    tabs_->setGeometry(mainlayout::SSTab1.toPixels());
 
     for (int k = 0; k < TabCount; ++k) {
         auto* page = new QWidget;
@@ -297,9 +289,11 @@ void MainWindow::createTabs(QWidget* client) {
     // pages start below the header rows, which are known once all tabs are in.
     for (int k = 0; k < TabCount; ++k) {
         const TwipRect& at = k == 0 ? TabFrameFirst : TabFrame;
-        QGroupBox* frame = createFrame(QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),
-                                       fonts::verdana(9, fonts::Bold), Red, at, tabs_->widget(k));
+        QGroupBox* frame = createFrame(
+            QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),
+            fonts::verdana(9, fonts::Bold), Red, tabs_->widget(k));
         frame->setObjectName(indexed("ss", k));
+        placeControl(frame, at);
         frame->move(frame->pos() - QPoint(0, tabs_->pageOffset()));
         tabFigures_[static_cast<std::size_t>(k)] = buildFigurePanel(frame, QStringLiteral("Display_%1").arg(k));
         ClipboardGuard::install(tabFigures_[static_cast<std::size_t>(k)].significance);
@@ -307,21 +301,22 @@ void MainWindow::createTabs(QWidget* client) {
 }
 
 void MainWindow::createButtons(QWidget* client) {
-    const auto createButton = [client](const QString& caption, const char* name, const QFont& font,
-                                       const TwipRect& at) {
+    const auto createButton = [client](const QString& caption, const char* name,
+                                       const QFont& font) {
         auto* button = new QPushButton(caption, client);
         button->setObjectName(QLatin1String(name));
         button->setFont(font);
         QPalette palette = button->palette();
         palette.setColor(QPalette::Button, ButtonGrey);
         button->setPalette(palette);
-        button->setGeometry(at.toPixels());
         return button;
     };
-    castButton_ = createButton(maintexts::CastCaption, "cmdProceed", fonts::verdana(9.75, fonts::Bold), CmdProceed);
+    castButton_ =
+        createButton(maintexts::CastCaption, "cmdProceed", fonts::verdana(9.75, fonts::Bold));
     connect(castButton_, &QPushButton::clicked, this, &MainWindow::castNext);
 
-    printButton_ = createButton(maintexts::PrintCaption, "cmdPrint", fonts::verdana(8.25, fonts::Bold), CmdPrint);
+    printButton_ =
+        createButton(maintexts::PrintCaption, "cmdPrint", fonts::verdana(8.25, fonts::Bold));
     printButton_->setEnabled(false); // until a reading is complete
     connect(printButton_, &QPushButton::clicked, this, &MainWindow::showReport);
 }
@@ -330,7 +325,6 @@ void MainWindow::createBrandingFrame(QWidget* client) {
     auto* frame = new QGroupBox(client);
     frame->setObjectName(QStringLiteral("Frame5"));
     setBackground(frame, Qt::white);
-    frame->setGeometry(mainlayout::Frame5.toPixels());
 
     // Both labels fill the same rectangle on an opaque background, so the
     // one in front is the one seen.
@@ -342,7 +336,6 @@ void MainWindow::createBrandingFrame(QWidget* client) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         setTextColour(label, DarkGrey);
         setBackground(label, Qt::white);
-        label->setGeometry(BrandLabels.toPixels());
         return label;
     };
     coBrandLabel_ = createBrandLabel(maintexts::CobrandText, "lblCobrand");
@@ -358,7 +351,6 @@ void MainWindow::createCurrentFigurePanel(QWidget* client) {
     // controls are written with every casting like a tab's.
     auto* panel = new QGroupBox(maintexts::CurrentFigureCaption, client);
     panel->setObjectName(QStringLiteral("currentFigurePanel"));
-    panel->setGeometry(CurrentFigurePanel.toPixels());
     currentFigure_ = buildFigurePanel(panel, QString());
     ClipboardGuard::install(currentFigure_.significance);
 }
@@ -371,12 +363,6 @@ void MainWindow::showFigure(int row, int tab) {
     const geomancy::CatalogueRow& figure = geomancy::figureCatalogue().at(static_cast<std::size_t>(row));
     currentFigure_.show(figure);
     tabFigures_.at(static_cast<std::size_t>(tab)).show(figure);
-}
-
-void MainWindow::centreOnScreen() {
-    adjustSize();
-    if (const QScreen* target = screen())
-        move(target->availableGeometry().center() - rect().center());
 }
 
 void MainWindow::enterReadyState() {

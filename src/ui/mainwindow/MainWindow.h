@@ -63,7 +63,6 @@ private:
     void createBrandingFrame(QWidget* client);
     void createCurrentFigurePanel(QWidget* client);
     void registerFigureDisplay();
-    void centreOnScreen();
     void enterReadyState();
 
     // The figure display the model writes into.

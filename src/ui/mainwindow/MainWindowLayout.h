@@ -1,48 +1,43 @@
 #pragma once
 
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/Geometry.h"
 
 #include <QColor>
-#include <QRect>
 
 #include <array>
 
 // Every position of the main window, in twips relative to the control's
 // container, so that the whole layout can be read and checked in one place.
-// Twips::rect() turns them into pixels where the widgets are built.
 namespace mainlayout {
-
-struct TwipRect {
-    int left;
-    int top;
-    int width;
-    int height;
-
-    QRect toPixels() const { return twips::rect(left, top, width, height); }
-};
 
 // The client area below the menu bar.
 constexpr int ClientWidth = 12990;
 constexpr int ClientHeight = 8670;
 
-// Top-level controls.
-constexpr TwipRect Label61{495, 0, 11280, 450};
-constexpr TwipRect Rule{0, 480, 12960, 15}; // a one-pixel line from x 0 to 12960 at y 480
-constexpr TwipRect Label2{188, 500, 12615, 495};
-constexpr TwipRect FigureFrame{40, 900, 2775, 5775};
-constexpr TwipRect ChartFrame{2880, 900, 5055, 5175};
-constexpr TwipRect SSTab1{8040, 960, 4935, 7695};
-constexpr TwipRect CmdProceed{2880, 6180, 3615, 495};
-constexpr TwipRect CmdPrint{6600, 6180, 1335, 495};
-constexpr TwipRect Frame5{40, 6840, 7935, 1815};
-constexpr TwipRect CurrentFigurePanel{4800, 8640, 4215, 735};
-
-// Inside Frame5: lblCobrand and lblFullBrand share one rectangle.
-constexpr TwipRect BrandLabels{360, 600, 7185, 615};
+// The controls that appear once, each inside its container: the client
+// area, the figure frame, the chart frame or Frame5. lblCobrand and
+// lblFullBrand share one rectangle.
+constexpr ControlPlace Places[] = {
+    {"Label61", {495, 0, 11280, 450}},
+    {"rule", {0, 480, 12960, 15}}, // a one-pixel line from x 0 to 12960 at y 480
+    {"Label2", {188, 500, 12615, 495}},
+    {"figureFrame", {40, 900, 2775, 5775}},
+    {"dotColumn_0", {120, 240, 1250, 5415}},
+    {"dotColumn_1", {1440, 240, 1250, 5415}},
+    {"chartFrame", {2880, 900, 5055, 5175}},
+    {"Asc_0", {960, 250, 315, 195}}, // the Ascendant marker
+    {"chartCentre", {1320, 1440, 2400, 2400}},
+    {"chartCentreLabel", {1515, 2520, 1965, 345}},
+    {"SSTab1", {8040, 960, 4935, 7695}},
+    {"cmdProceed", {2880, 6180, 3615, 495}},
+    {"cmdPrint", {6600, 6180, 1335, 495}},
+    {"Frame5", {40, 6840, 7935, 1815}},
+    {"lblCobrand", {360, 600, 7185, 615}},
+    {"lblFullBrand", {360, 600, 7185, 615}},
+    {"currentFigurePanel", {4800, 8640, 4215, 735}},
+};
 
 // Inside the figure frame: two dot columns, each holding 16 dot boxes.
-constexpr std::array<TwipRect, 2> DotColumns{{{120, 240, 1250, 5415}, {1440, 240, 1250, 5415}}};
-constexpr int DotBoxCount = 32;
 constexpr int DotsPerColumn = 16;
 
 // Box i inside its column: four boxes per figure, 120 twips between figures.
@@ -76,10 +71,6 @@ constexpr std::array<ChartHouse, 12> ChartHouses{{
     {120, 2640, 240, 3600, 900, 525, 3440},
     {120, 1440, 240, 2400, 900, 750, 2240},
 }};
-
-constexpr TwipRect AscendantMarker{960, 250, 315, 195}; // Asc(0)
-constexpr TwipRect ChartCentre{1320, 1440, 2400, 2400};
-constexpr TwipRect ChartCentreLabel{1515, 2520, 1965, 345};
 
 // SSTab1: two rows of four tab headers above the pages. The frames' tops
 // below are measured from the top of SSTab1, header rows included.

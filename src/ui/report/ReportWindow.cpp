@@ -13,13 +13,11 @@
 #include "ui/widgets/ClipboardGuard.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/MessageBoxes.h"
-#include "ui/widgets/Twips.h"
 #include "web/WebPage.h"
 
 #include <QDir>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 
 namespace {
@@ -40,7 +38,7 @@ ReportWindow::ReportWindow(QTextDocument* report, QWidget* parent) : QDialog(par
     createReportBox(report);
     createButtons();
     createLinks();
-    placeControls();
+    placeControls(this, reportlayout::Places);
 }
 
 void ReportWindow::setUpWindow() {
@@ -113,26 +111,11 @@ void ReportWindow::createLinks() {
     connect(brandingLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::FullBrandingPage); });
 }
 
-void ReportWindow::placeControls() {
-    for (const reportlayout::Placement& place : reportlayout::Placements) {
-        if (QWidget* control = findChild<QWidget*>(QLatin1String(place.objectName)))
-            control->setGeometry(twips::rect(place.left, place.top, place.width, place.height));
-    }
-}
-
 void ReportWindow::showEvent(QShowEvent* event) {
-    centreOnScreen();
+    centreOnScreen(this);
     // The entries were appended at the end; each opening starts at the top.
     reportBox_->moveCursor(QTextCursor::Start);
     QDialog::showEvent(event);
-}
-
-void ReportWindow::centreOnScreen() {
-    if (QScreen* display = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(display->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void ReportWindow::saveReport() {
