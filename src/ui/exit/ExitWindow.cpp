@@ -3,6 +3,7 @@
 #include "ui/exit/ReferralBoxes.h"
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Geometry.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -40,22 +41,9 @@ constexpr ControlPlace Places[] = {
     {"Label3", {120, 360, 3495, 3855}},      {"lblGoToHome", {75, 4250, 3585, 210}},
 };
 
-const QColor Navy{0, 0, 128};
-
 // The plain face of text boxes and the check box.
-QFont BoxFont() { return fonts::msSansSerif(8.25); }
-const QColor CheckBlue{0, 0, 192};
-const QColor Yellow{255, 255, 0};
-
-void setColours(QWidget* widget, const QColor& text, const QColor& background = QColor()) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::ButtonText, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
+QFont boxFont() {
+    return fonts::msSansSerif(8.25);
 }
 
 template <typename Widget>
@@ -67,7 +55,8 @@ Widget* named(Widget* widget, const char* name) {
 QGroupBox* createNavyFrame(const char* name, const QString& caption, QWidget* parent) {
     auto* frame = named(new QGroupBox(caption, parent), name);
     frame->setFont(fonts::verdana(9.75, fonts::Bold));
-    setColours(frame, Qt::white, Navy);
+    setPaletteColour(frame, {QPalette::WindowText, QPalette::ButtonText}, colours::White);
+    setPaletteColour(frame, {QPalette::Window}, colours::Navy);
     return frame;
 }
 
@@ -75,7 +64,7 @@ QLineEdit* createBox(const char* name, const QString& placeholder, QWidget* pare
     auto* box = named(new QLineEdit(placeholder, parent), name);
     // The boxes hold the hint as their text. Their font is set outright so
     // that it does not follow the frame's bold caption.
-    box->setFont(BoxFont());
+    box->setFont(boxFont());
     PlaceholderKeeper::install(box, placeholder);
     return box;
 }
@@ -90,7 +79,9 @@ ExitWindow::ExitWindow(geomancy::RandomSource& random, QWidget* parent)
     setWindowIcon(appIcon());
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
-    setColours(this, palette().color(QPalette::WindowText), Qt::white);
+    setPaletteColour(this, {QPalette::WindowText, QPalette::ButtonText},
+                     palette().color(QPalette::WindowText));
+    setPaletteColour(this, {QPalette::Window}, colours::White);
     setFixedSize(twips::size(ClientWidth, ClientHeight));
 
     createControls();
@@ -150,8 +141,9 @@ void ExitWindow::createControls() {
     visitHomeBox_ = named(new QCheckBox(QStringLiteral("Take me to %1 now to see what is new").arg(homePageDisplayName()),
                                   this),
                     "Check1");
-    visitHomeBox_->setFont(BoxFont());
-    setColours(visitHomeBox_, CheckBlue);
+    visitHomeBox_->setFont(boxFont());
+    setPaletteColour(visitHomeBox_, {QPalette::WindowText, QPalette::ButtonText},
+                     colours::DarkBlue);
     visitHomeBox_->setCursor(Qt::PointingHandCursor);
     connect(visitHomeBox_, &QCheckBox::clicked, this, &ExitWindow::visitHomePage);
 
@@ -170,11 +162,13 @@ void ExitWindow::createReferralFrame() {
 
     submitButton_ = named(new QPushButton(QStringLiteral("Refer A Friend &Now"), frame), "cmdSubmit");
     submitButton_->setFont(fonts::verdana(8.25, fonts::Bold));
-    setColours(submitButton_, QPalette().color(QPalette::ButtonText));
+    // The system's button text, not the white the frame hands down.
+    setPaletteColour(submitButton_, {QPalette::WindowText, QPalette::ButtonText},
+                     colours::system(QPalette::ButtonText));
     connect(submitButton_, &QPushButton::clicked, this, &ExitWindow::submitReferral);
 
     messageField_ = named(new QPlainTextEdit(frame), "txtMessage");
-    messageField_->setFont(BoxFont());
+    messageField_->setFont(boxFont());
     messageField_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     messageField_->setTabChangesFocus(true);
     setBoxText(messageField_, referral::InitialMessage);
@@ -195,12 +189,12 @@ void ExitWindow::createSoftwareFrame() {
     paragraph->setFont(fonts::verdana(9));
     paragraph->setWordWrap(true);
     paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setColours(paragraph, Qt::white);
+    setPaletteColour(paragraph, {QPalette::WindowText, QPalette::ButtonText}, colours::White);
 
     auto* link = ClickableLabel::createLink(QStringLiteral("Click here to see our other programs"),
                                             fonts::verdana(8.25, fonts::Bold | fonts::Underline), frame);
     named(link, "lblGoToHome");
-    setColours(link, Yellow);
+    setPaletteColour(link, {QPalette::WindowText, QPalette::ButtonText}, colours::Yellow);
     connect(link, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::OtherSoftwarePage); });
 }
 

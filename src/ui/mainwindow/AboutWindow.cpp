@@ -2,6 +2,7 @@
 
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Geometry.h"
 #include "web/WebPage.h"
@@ -23,29 +24,19 @@ constexpr ControlPlace Places[] = {
     {"Line1", {-60, 3240, 6900, 15}},   {"cmdOK", {5400, 3360, 1260, 345}},
 };
 
-const QColor DarkRed{128, 0, 0};
-const QColor DarkGrey{64, 64, 64};
-const QColor LightGrey{192, 192, 192};
-
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 QLabel* createLabel(const char* name, const QString& text, const QFont& font, const QColor& colour,
                     QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
-    setColour(label, QPalette::WindowText, colour);
+    setPaletteColour(label, {QPalette::WindowText}, colour);
     return label;
 }
 
 ClickableLabel* createLink(const char* name, const QString& text, WebPage page, QWidget* parent) {
     auto* link = ClickableLabel::createLink(text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), parent);
     link->setObjectName(QString::fromLatin1(name));
-    setColour(link, QPalette::WindowText, DarkRed);
+    setPaletteColour(link, {QPalette::WindowText}, colours::Maroon);
     QObject::connect(link, &ClickableLabel::clicked, link, [page] { openWebPage(page); });
     return link;
 }
@@ -58,8 +49,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     setWindowTitle(WindowCaption);
     setWindowIcon(appIcon());
     setModal(true);
-    setAutoFillBackground(true);
-    setColour(this, QPalette::Window, Qt::white);
+    setPaletteColour(this, {QPalette::Window}, colours::White);
     setFixedSize(twips::size(ClientWidth, ClientHeight));
     createControls();
     placeControls(this, Places);
@@ -70,7 +60,7 @@ void AboutWindow::createControls() {
     okButton_ = new QPushButton(QStringLiteral("&OK"), this);
     okButton_->setObjectName(QStringLiteral("cmdOK"));
     okButton_->setFont(fonts::verdana(8.25, fonts::Bold));
-    setColour(okButton_, QPalette::Button, LightGrey);
+    setPaletteColour(okButton_, {QPalette::Button}, colours::Silver);
     okButton_->setDefault(true);
     okButton_->setFocus();
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -79,27 +69,29 @@ void AboutWindow::createControls() {
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setPixmap(appIcon().pixmap(32, 32));
 
-    createLabel("Label2", WindowCaption, fonts::verdana(9.75, fonts::Bold), DarkRed, this);
-    createLabel("Label1",
-                QStringLiteral("Ririv Evazorarizad Azivoder associates the Geomantic Figures with the Western "
-                               "Astrology Natal Chart. This calculates the position of the different planets in "
-                               "your chart based on geomancy."),
-                fonts::verdana(8.25), DarkGrey, this)
+    createLabel("Label2", WindowCaption, fonts::verdana(9.75, fonts::Bold), colours::Maroon, this);
+    createLabel(
+        "Label1",
+        QStringLiteral(
+            "Ririv Evazorarizad Azivoder associates the Geomantic Figures with the Western "
+            "Astrology Natal Chart. This calculates the position of the different planets in "
+            "your chart based on geomancy."),
+        fonts::verdana(8.25), colours::DarkGrey, this)
         ->setWordWrap(true);
     createLink("lblHomePage", QStringLiteral("Click here to visit ") + homePageDisplayName(), WebPage::HomePage,
                this);
-    createLabel("Label3",
-                QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                               "online. Get this software fully branded for your website."),
-                fonts::verdana(8.25, fonts::Bold), DarkGrey, this)
+    createLabel(
+        "Label3",
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                       "online. Get this software fully branded for your website."),
+        fonts::verdana(8.25, fonts::Bold), colours::DarkGrey, this)
         ->setWordWrap(true);
     createLink("lblCoBrand", QStringLiteral("Click here for more details."), WebPage::FullBrandingPage, this);
 
     auto* rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Line1"));
     rule->setFrameShape(QFrame::NoFrame);
-    rule->setAutoFillBackground(true);
-    setColour(rule, QPalette::Window, DarkGrey);
+    setPaletteColour(rule, {QPalette::Window}, colours::DarkGrey);
 }
 
 void AboutWindow::reject() { okButton_->click(); }

@@ -1,11 +1,11 @@
 #include "ui/mainwindow/FigurePanel.h"
 
-#include "ui/widgets/Fonts.h"
 #include "ui/mainwindow/MainWindowLayout.h"
+#include "ui/widgets/Colours.h"
+#include "ui/widgets/Fonts.h"
 
 #include "geomancy/FigureCatalogue.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QTextEdit>
 
@@ -13,17 +13,11 @@ namespace {
 
 using namespace mainlayout;
 
-QPalette withTextColour(const QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    return palette;
-}
-
 void createHeader(QWidget* frame, const PanelRow& row) {
     auto* header = new QLabel(QString::fromLatin1(row.header), frame);
     header->setFont(fonts::verdana(8.25, fonts::Bold | fonts::Underline));
-    header->setPalette(withTextColour(header, QGuiApplication::palette().color(QPalette::WindowText)));
+    setPaletteColour(header, {QPalette::WindowText, QPalette::Text},
+                     colours::system(QPalette::WindowText));
     placeControl(header, {PanelLeft, row.headerTop, HeaderWidth, HeaderHeight});
 }
 
@@ -31,7 +25,8 @@ QLabel* createValueLabel(QWidget* frame, const PanelRow& row, bool isTitle, cons
     auto* label = new QLabel(QString::fromLatin1(row.valueName), frame);
     label->setObjectName(QString::fromLatin1(row.valueName) + suffix);
     label->setFont(isTitle ? fonts::verdana(9.75, fonts::Bold) : fonts::verdana(8.25));
-    label->setPalette(withTextColour(label, isTitle ? Red : Blue));
+    setPaletteColour(label, {QPalette::WindowText, QPalette::Text},
+                     isTitle ? colours::Red : colours::Blue);
     placeControl(label, {PanelLeft, row.valueTop, ValueWidth, ValueHeight});
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -41,7 +36,7 @@ QTextEdit* createSignificanceBox(QWidget* frame, const PanelRow& row, const QStr
     auto* box = new QTextEdit(frame);
     box->setObjectName(QString::fromLatin1(row.valueName) + suffix);
     box->setFont(fonts::verdana(8.25));
-    box->setPalette(withTextColour(box, QGuiApplication::palette().color(QPalette::Text)));
+    setPaletteColour(box, {QPalette::WindowText, QPalette::Text}, colours::system(QPalette::Text));
     placeControl(box, {PanelLeft, row.valueTop, SignificanceWidth, SignificanceHeight});
     box->setAcceptRichText(false);
     box->setReadOnly(true);

@@ -1,13 +1,14 @@
 #include "ui/mainwindow/MainWindow.h"
 
+#include "ui/mainwindow/MainWindowLayout.h"
+#include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/BorderedLabel.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/ClipboardGuard.h"
+#include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/IgnoringErrors.h"
-#include "ui/mainwindow/MainWindowLayout.h"
-#include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 #include "web/WebPage.h"
 
@@ -17,7 +18,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -28,26 +28,12 @@ using namespace mainlayout;
 
 namespace {
 
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour); // some styles draw frame captions with it
-    widget->setPalette(palette);
-}
-
-void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 // A frame with a caption; its children keep their own fonts and colours.
 QGroupBox* createFrame(const QString& caption, const QFont& font, const QColor& colour,
                        QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setFont(font);
-    setTextColour(frame, colour);
+    setPaletteColour(frame, {QPalette::WindowText, QPalette::Text}, colour);
     return frame;
 }
 
@@ -56,7 +42,7 @@ QLabel* createLabel(const QString& text, const QString& name, const QFont& font,
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setFont(font);
-    setTextColour(label, colour);
+    setPaletteColour(label, {QPalette::WindowText, QPalette::Text}, colour);
     return label;
 }
 
@@ -74,7 +60,7 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(twips::size(ClientWidth, ClientHeight));
     client->setFont(fonts::verdana(8.25));
-    setBackground(client, Qt::white);
+    setPaletteColour(client, {QPalette::Window}, colours::White);
     setCentralWidget(client);
 
     createActions();
@@ -173,7 +159,7 @@ void MainWindow::createTopLine(QWidget* client) {
                                           fonts::verdana(9, fonts::Bold | fonts::Underline), client);
     topLine_->setObjectName(QStringLiteral("Label61"));
     topLine_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(topLine_, DarkGrey);
+    setPaletteColour(topLine_, {QPalette::WindowText, QPalette::Text}, colours::Charcoal);
     connect(topLine_, &ClickableLabel::clicked, this, [] { ignoringErrors([] { openWebPage(WebPage::HomePage); }); });
 
     auto* rule = new QFrame(client);
@@ -185,7 +171,7 @@ void MainWindow::createTopLine(QWidget* client) {
     descriptionLink_ = new ClickableLabel(maintexts::Label2Text, client);
     descriptionLink_->setObjectName(QStringLiteral("Label2"));
     descriptionLink_->setFont(fonts::verdana(8.25, fonts::Bold));
-    setTextColour(descriptionLink_, Blue);
+    setPaletteColour(descriptionLink_, {QPalette::WindowText, QPalette::Text}, colours::Blue);
     descriptionLink_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     descriptionLink_->setWordWrap(true);
     connect(descriptionLink_, &ClickableLabel::clicked, this,
@@ -193,8 +179,8 @@ void MainWindow::createTopLine(QWidget* client) {
 }
 
 void MainWindow::createFigureFrame(QWidget* client) {
-    QGroupBox* frame =
-        createFrame(maintexts::FigureFrameCaption, fonts::verdana(8.25, fonts::Bold), Red, client);
+    QGroupBox* frame = createFrame(maintexts::FigureFrameCaption, fonts::verdana(8.25, fonts::Bold),
+                                   colours::Red, client);
     frame->setObjectName(QStringLiteral("figureFrame"));
 
     std::array<QFrame*, 2> columns{};
@@ -202,8 +188,9 @@ void MainWindow::createFigureFrame(QWidget* client) {
         auto* column = new QFrame(frame);
         column->setObjectName(indexed("dotColumn", static_cast<int>(c)));
         column->setFrameStyle(QFrame::Box | QFrame::Plain);
-        setTextColour(column, QGuiApplication::palette().color(QPalette::WindowText)); // not the caption's red
-        setBackground(column, Qt::white);
+        setPaletteColour(column, {QPalette::WindowText, QPalette::Text},
+                         colours::system(QPalette::WindowText)); // not the caption's red
+        setPaletteColour(column, {QPalette::Window}, colours::White);
         columns[c] = column;
     }
     for (int i = 0; i < DotCount; ++i) {
@@ -226,32 +213,31 @@ void MainWindow::createChart(QWidget* client) {
         auto* cell = new BorderedLabel(chart);
         cell->setObjectName(indexed("lblHouses", i));
         placeControl(cell, {house.cellLeft, house.cellTop, CellSize, CellSize});
-        // The border keeps the window text colour; the names are purple.
-        QPalette palette = cell->palette();
-        palette.setColor(QPalette::Text, Purple);
-        cell->setPalette(palette);
+        // The border keeps the window text colour; the names are magenta.
+        setPaletteColour(cell, {QPalette::Text}, colours::DarkMagenta);
         cell->setForegroundRole(QPalette::Text);
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // QLabel breaks at CR LF as at a plain LF, so the caption holds the
         // cell text exactly, empty first line included.
-        setBackground(cell, QGuiApplication::palette().color(QPalette::Base)); // the system window colour
+        setPaletteColour(cell, {QPalette::Window},
+                         colours::system(QPalette::Base)); // the system window colour
         houseCells_[static_cast<std::size_t>(i)] = cell;
     };
     const QFont houseFont = fonts::verdana(8.25, fonts::Bold | fonts::Italic);
     const auto createHouseLabel = [&](int index, const QString& text, const QColor& colour) {
         QLabel* label = createLabel(text, indexed("Asc", index), houseFont, colour, chart);
-        setBackground(label, Qt::white);
+        setPaletteColour(label, {QPalette::Window}, colours::White);
         houseLabels_[static_cast<std::size_t>(index)] = label;
         return label;
     };
 
     createCell(0);
-    createHouseLabel(0, maintexts::AscendantMarkerCaption, Red);
+    createHouseLabel(0, maintexts::AscendantMarkerCaption, colours::Red);
     for (int i = HouseCount - 1; i >= 1; --i)
         createCell(i);
     for (int h = 1; h <= HouseCount; ++h) {
         const ChartHouse& house = ChartHouses[static_cast<std::size_t>(h - 1)];
-        QLabel* label = createHouseLabel(h, QStringLiteral("House %1").arg(h), DarkBlue);
+        QLabel* label = createHouseLabel(h, QStringLiteral("House %1").arg(h), colours::DarkBlue);
         placeControl(label, {house.labelLeft, house.labelTop, house.labelWidth, HouseLabelHeight});
     }
 
@@ -261,7 +247,7 @@ void MainWindow::createChart(QWidget* client) {
 
     QLabel* centreLabel =
         createLabel(maintexts::ChartCentreCaption, QStringLiteral("chartCentreLabel"),
-                    fonts::verdana(14.25, fonts::Bold | fonts::Italic), DarkRed, chart);
+                    fonts::verdana(14.25, fonts::Bold | fonts::Italic), colours::DarkRed, chart);
     centreLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     const auto& signs = geomancy::houseSigns();
@@ -269,7 +255,7 @@ void MainWindow::createChart(QWidget* client) {
         const ChartHouse& house = ChartHouses[static_cast<std::size_t>(i)];
         auto* sign = new QLabel(QString::fromLatin1(signs[static_cast<std::size_t>(i)]), chart);
         sign->setObjectName(indexed("sign", i));
-        setTextColour(sign, SignBrown);
+        setPaletteColour(sign, {QPalette::WindowText, QPalette::Text}, colours::Rust);
         sign->move(twips::point(house.signLeft, house.signTop));
         sign->adjustSize();
     }
@@ -291,7 +277,7 @@ void MainWindow::createTabs(QWidget* client) {
         const TwipRect& at = k == 0 ? TabFrameFirst : TabFrame;
         QGroupBox* frame = createFrame(
             QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),
-            fonts::verdana(9, fonts::Bold), Red, tabs_->widget(k));
+            fonts::verdana(9, fonts::Bold), colours::Red, tabs_->widget(k));
         frame->setObjectName(indexed("ss", k));
         placeControl(frame, at);
         frame->move(frame->pos() - QPoint(0, tabs_->pageOffset()));
@@ -306,9 +292,7 @@ void MainWindow::createButtons(QWidget* client) {
         auto* button = new QPushButton(caption, client);
         button->setObjectName(QLatin1String(name));
         button->setFont(font);
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::Button, ButtonGrey);
-        button->setPalette(palette);
+        setPaletteColour(button, {QPalette::Button}, colours::Silver);
         return button;
     };
     castButton_ =
@@ -324,7 +308,7 @@ void MainWindow::createButtons(QWidget* client) {
 void MainWindow::createBrandingFrame(QWidget* client) {
     auto* frame = new QGroupBox(client);
     frame->setObjectName(QStringLiteral("Frame5"));
-    setBackground(frame, Qt::white);
+    setPaletteColour(frame, {QPalette::Window}, colours::White);
 
     // Both labels fill the same rectangle on an opaque background, so the
     // one in front is the one seen.
@@ -334,8 +318,8 @@ void MainWindow::createBrandingFrame(QWidget* client) {
         label->setObjectName(QLatin1String(name));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        setTextColour(label, DarkGrey);
-        setBackground(label, Qt::white);
+        setPaletteColour(label, {QPalette::WindowText, QPalette::Text}, colours::Charcoal);
+        setPaletteColour(label, {QPalette::Window}, colours::White);
         return label;
     };
     coBrandLabel_ = createBrandLabel(maintexts::CobrandText, "lblCobrand");

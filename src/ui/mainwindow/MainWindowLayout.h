@@ -2,8 +2,6 @@
 
 #include "ui/widgets/Geometry.h"
 
-#include <QColor>
-
 #include <array>
 
 // Every position of the main window, in twips relative to the control's
@@ -110,15 +108,5 @@ constexpr std::array<PanelRow, 10> PanelRows{{
     {"Direction", 5040, "lblDirection", 5280},
     {"Significance", 5760, "txtSignificance", 6000},
 }};
-
-// Colours.
-inline const QColor DarkGrey{58, 58, 58};
-inline const QColor Blue{0, 0, 255};
-inline const QColor Red{255, 0, 0};
-inline const QColor Purple{192, 0, 192};
-inline const QColor DarkRed{192, 0, 0};
-inline const QColor DarkBlue{0, 0, 192};
-inline const QColor SignBrown{192, 64, 0};
-inline const QColor ButtonGrey{192, 192, 192};
 
 } // namespace mainlayout

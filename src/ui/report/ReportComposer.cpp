@@ -1,6 +1,7 @@
 #include "ui/report/ReportComposer.h"
 
 #include "geomancy/FigureCatalogue.h"
+#include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
 
 #include <QTextCursor>
@@ -54,9 +55,13 @@ void insertPiece(QTextCursor& cursor, bool bold, const QColor& colour, const QSt
 
 QFont reportFont() { return fonts::verdana(9.75); }
 
-QColor reportLabelColour() { return QColor(128, 0, 0); }
+QColor reportLabelColour() {
+    return colours::Maroon;
+}
 
-QColor reportValueColour() { return QColor(0, 128, 0); }
+QColor reportValueColour() {
+    return colours::Green;
+}
 
 QString reportHeading(int castCount) {
     if (castCount < 2 || castCount > static_cast<int>(std::size(Headings)))

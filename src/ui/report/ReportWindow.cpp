@@ -11,6 +11,7 @@
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/ClipboardGuard.h"
+#include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "web/WebPage.h"
@@ -19,18 +20,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextEdit>
-
-namespace {
-
-const QColor ButtonFace(192, 192, 192);
-
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-} // namespace
 
 ReportWindow::ReportWindow(QTextDocument* report, QWidget* parent) : QDialog(parent) {
     setUpWindow();
@@ -48,8 +37,7 @@ void ReportWindow::setUpWindow() {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips::size(reportlayout::ClientWidth, reportlayout::ClientHeight));
-    setAutoFillBackground(true);
-    setColour(this, QPalette::Window, Qt::white);
+    setPaletteColour(this, {QPalette::Window}, colours::White);
 }
 
 void ReportWindow::createReportBox(QTextDocument* report) {
@@ -61,7 +49,7 @@ void ReportWindow::createReportBox(QTextDocument* report) {
     reportBox_->setReadOnly(true);
     reportBox_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     reportBox_->setFocusPolicy(Qt::StrongFocus);
-    setColour(reportBox_, QPalette::Base, Qt::white);
+    setPaletteColour(reportBox_, {QPalette::Base}, colours::White);
     ClipboardGuard::install(reportBox_);
 }
 
@@ -75,7 +63,7 @@ void ReportWindow::createButtons() {
     saveButton_->setFont(fonts::msSansSerif(8.25, fonts::Bold));
 
     for (QPushButton* button : {printButton_, saveButton_}) {
-        setColour(button, QPalette::Button, ButtonFace);
+        setPaletteColour(button, {QPalette::Button}, colours::Silver);
         // Return in the report box must not print or save by surprise.
         button->setAutoDefault(false);
     }
@@ -103,7 +91,7 @@ void ReportWindow::createLinks() {
 
     for (ClickableLabel* label : {forumLink_, homeLink_, brandingLink_}) {
         label->setAlignment(Qt::AlignCenter);
-        setColour(label, QPalette::WindowText, Qt::black);
+        setPaletteColour(label, {QPalette::WindowText}, colours::Black);
     }
 
     connect(forumLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
