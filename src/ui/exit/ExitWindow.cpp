@@ -1,5 +1,6 @@
 #include "ui/exit/ExitWindow.h"
 
+#include "ui/exit/ExitWindowTexts.h"
 #include "ui/exit/ReferralBoxes.h"
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/ClickableLabel.h"
@@ -101,29 +102,15 @@ void ExitWindow::showEvent(QShowEvent* event) {
 }
 
 QString ExitWindow::supportMessage(int index) {
-    const QString site = homePageDisplayName();
-    switch (index) {
-    case 0:
-        return QStringLiteral("Please support our discussion board at %1: visit it regularly and join in its "
-                              "discussions, so that we can keep writing programs like this one.")
-            .arg(site);
-    case 1:
-        return QStringLiteral("Programs like this one are kept going by the community at %1. Please visit our "
-                              "discussion board often and take part in the discussions there.")
-            .arg(site);
-    case 2:
-        return QStringLiteral("Enjoyed this program? Help us keep it up by dropping in at the %1 discussion "
-                              "board regularly and sharing your thoughts with the others.")
-            .arg(site);
-    default:
-        return QStringLiteral("Your visits keep this software alive. Come back to the discussion board at %1 "
-                              "every now and then and join the conversation.")
-            .arg(site);
-    }
+    // Any index outside the list gets the last message.
+    const std::size_t which = index >= 0 && index < SupportMessageCount
+                                  ? static_cast<std::size_t>(index)
+                                  : exittexts::SupportMessages.size() - 1;
+    return QString::fromLatin1(exittexts::SupportMessages[which]).arg(homePageDisplayName());
 }
 
 void ExitWindow::createControls() {
-    closeButton_ = named(new QPushButton(QStringLiteral("E&xit"), this), "cmdClose");
+    closeButton_ = named(new QPushButton(exittexts::ExitCaption, this), "cmdClose");
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* picture = named(new QLabel(this), "Picture1");
@@ -138,9 +125,8 @@ void ExitWindow::createControls() {
     supportMessage_->setWordWrap(true);
     supportMessage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    visitHomeBox_ = named(new QCheckBox(QStringLiteral("Take me to %1 now to see what is new").arg(homePageDisplayName()),
-                                  this),
-                    "Check1");
+    visitHomeBox_ =
+        named(new QCheckBox(exittexts::visitHomeText(homePageDisplayName()), this), "Check1");
     visitHomeBox_->setFont(boxFont());
     setPaletteColour(visitHomeBox_, {QPalette::WindowText, QPalette::ButtonText},
                      colours::DarkBlue);
@@ -152,7 +138,7 @@ void ExitWindow::createControls() {
 }
 
 void ExitWindow::createReferralFrame() {
-    QGroupBox* frame = createNavyFrame("Frame2", QStringLiteral("Refer A Friend"), this);
+    QGroupBox* frame = createNavyFrame("Frame2", exittexts::ReferralFrameCaption, this);
     nameField_ = createBox("txtName", referral::NamePlaceholder, frame);
     emailField_ = createBox("txtEmail", referral::EmailPlaceholder, frame);
     friendNameField_ = createBox("txtFriendName", referral::FriendNamePlaceholder, frame);
@@ -160,7 +146,7 @@ void ExitWindow::createReferralFrame() {
     EmailBlankGuard::install(emailField_);
     EmailBlankGuard::install(friendEmailField_);
 
-    submitButton_ = named(new QPushButton(QStringLiteral("Refer A Friend &Now"), frame), "cmdSubmit");
+    submitButton_ = named(new QPushButton(exittexts::SubmitCaption, frame), "cmdSubmit");
     submitButton_->setFont(fonts::verdana(8.25, fonts::Bold));
     // The system's button text, not the white the frame hands down.
     setPaletteColour(submitButton_, {QPalette::WindowText, QPalette::ButtonText},
@@ -176,23 +162,16 @@ void ExitWindow::createReferralFrame() {
 }
 
 void ExitWindow::createSoftwareFrame() {
-    QGroupBox* frame = createNavyFrame("Frame6", QStringLiteral("Download More Free Software"), this);
+    QGroupBox* frame = createNavyFrame("Frame6", exittexts::SoftwareFrameCaption, this);
 
-    auto* paragraph = named(
-        new QLabel(QStringLiteral("The makers of this program have written many more, all of them free to "
-                                  "download: astrology and divination tools, handy utilities and small games. "
-                                  "Every one is as easy to use as this one and comes without advertising "
-                                  "windows or time limits. Have a look at the whole collection and pick the "
-                                  "ones you like."),
-                   frame),
-        "Label3");
+    auto* paragraph = named(new QLabel(exittexts::SoftwareParagraph, frame), "Label3");
     paragraph->setFont(fonts::verdana(9));
     paragraph->setWordWrap(true);
     paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setPaletteColour(paragraph, {QPalette::WindowText, QPalette::ButtonText}, colours::White);
 
-    auto* link = ClickableLabel::createLink(QStringLiteral("Click here to see our other programs"),
-                                            fonts::verdana(8.25, fonts::Bold | fonts::Underline), frame);
+    auto* link = ClickableLabel::createLink(
+        exittexts::OtherSoftwareLink, fonts::verdana(8.25, fonts::Bold | fonts::Underline), frame);
     named(link, "lblGoToHome");
     setPaletteColour(link, {QPalette::WindowText, QPalette::ButtonText}, colours::Yellow);
     connect(link, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::OtherSoftwarePage); });

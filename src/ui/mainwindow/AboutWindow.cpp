@@ -1,5 +1,7 @@
 #include "ui/mainwindow/AboutWindow.h"
 
+#include "ui/mainwindow/AboutWindowTexts.h"
+
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/Colours.h"
@@ -57,7 +59,7 @@ AboutWindow::AboutWindow(QWidget* parent)
 
 void AboutWindow::createControls() {
     // cmdOK comes first so that it is first in the tab order.
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_ = new QPushButton(abouttexts::OkCaption, this);
     okButton_->setObjectName(QStringLiteral("cmdOK"));
     okButton_->setFont(fonts::verdana(8.25, fonts::Bold));
     setPaletteColour(okButton_, {QPalette::Button}, colours::Silver);
@@ -70,23 +72,14 @@ void AboutWindow::createControls() {
     picture->setPixmap(appIcon().pixmap(32, 32));
 
     createLabel("Label2", WindowCaption, fonts::verdana(9.75, fonts::Bold), colours::Maroon, this);
-    createLabel(
-        "Label1",
-        QStringLiteral(
-            "Ririv Evazorarizad Azivoder associates the Geomantic Figures with the Western "
-            "Astrology Natal Chart. This calculates the position of the different planets in "
-            "your chart based on geomancy."),
-        fonts::verdana(8.25), colours::DarkGrey, this)
+    createLabel("Label1", ProgramDescription + QStringLiteral("."), fonts::verdana(8.25),
+                colours::DarkGrey, this)
         ->setWordWrap(true);
-    createLink("lblHomePage", QStringLiteral("Click here to visit ") + homePageDisplayName(), WebPage::HomePage,
-               this);
-    createLabel(
-        "Label3",
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                       "online. Get this software fully branded for your website."),
-        fonts::verdana(8.25, fonts::Bold), colours::DarkGrey, this)
+    createLink("lblHomePage", abouttexts::homePageLinkText(homePageDisplayName()),
+               WebPage::HomePage, this);
+    createLabel("Label3", BrandingOffer, fonts::verdana(8.25, fonts::Bold), colours::DarkGrey, this)
         ->setWordWrap(true);
-    createLink("lblCoBrand", QStringLiteral("Click here for more details."), WebPage::FullBrandingPage, this);
+    createLink("lblCoBrand", MoreDetailsLink, WebPage::FullBrandingPage, this);
 
     auto* rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Line1"));

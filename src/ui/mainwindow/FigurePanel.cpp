@@ -1,6 +1,7 @@
 #include "ui/mainwindow/FigurePanel.h"
 
 #include "ui/mainwindow/MainWindowLayout.h"
+#include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
 
@@ -13,8 +14,8 @@ namespace {
 
 using namespace mainlayout;
 
-void createHeader(QWidget* frame, const PanelRow& row) {
-    auto* header = new QLabel(QString::fromLatin1(row.header), frame);
+void createHeader(QWidget* frame, const PanelRow& row, const QString& text) {
+    auto* header = new QLabel(text, frame);
     header->setFont(fonts::verdana(8.25, fonts::Bold | fonts::Underline));
     setPaletteColour(header, {QPalette::WindowText, QPalette::Text},
                      colours::system(QPalette::WindowText));
@@ -32,7 +33,8 @@ QLabel* createValueLabel(QWidget* frame, const PanelRow& row, bool isTitle, cons
     return label;
 }
 
-QTextEdit* createSignificanceBox(QWidget* frame, const PanelRow& row, const QString& suffix) {
+QTextEdit* createSignificanceBox(QWidget* frame, const PanelRow& row, const QString& header,
+                                 const QString& suffix) {
     auto* box = new QTextEdit(frame);
     box->setObjectName(QString::fromLatin1(row.valueName) + suffix);
     box->setFont(fonts::verdana(8.25));
@@ -42,7 +44,7 @@ QTextEdit* createSignificanceBox(QWidget* frame, const PanelRow& row, const QStr
     box->setReadOnly(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setAccessibleName(QString::fromLatin1(row.header));
+    box->setAccessibleName(header);
     box->setPlainText(QString::fromLatin1(row.valueName));
     return box;
 }
@@ -65,15 +67,17 @@ void FigureControls::show(const geomancy::CatalogueRow& row) const {
 }
 
 FigureControls buildFigurePanel(QWidget* frame, const QString& nameSuffix) {
+    static_assert(PanelRows.size() == maintexts::PanelHeaders.size(), "one header per row");
     FigureControls controls;
     for (std::size_t i = 0; i < PanelRows.size(); ++i) {
         const PanelRow& row = PanelRows[i];
-        createHeader(frame, row);
+        const QString header = QString::fromLatin1(maintexts::PanelHeaders[i]);
+        createHeader(frame, row, header);
         if (i < FigureControls::LabelCount) {
             QLabel* value = createValueLabel(frame, row, i == 0, nameSuffix);
             controls.labels[i] = value;
         } else {
-            controls.significance = createSignificanceBox(frame, row, nameSuffix);
+            controls.significance = createSignificanceBox(frame, row, header, nameSuffix);
         }
     }
     return controls;

@@ -100,15 +100,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::createActions() {
-    exitAction_ = new QAction(QStringLiteral("E&xit"), this);
+    exitAction_ = new QAction(maintexts::ExitCommand, this);
     exitAction_->setObjectName(QStringLiteral("mnuExit"));
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
-    onlineHelpAction_ = new QAction(QStringLiteral("&Online Help"), this);
+    onlineHelpAction_ = new QAction(maintexts::OnlineHelpCommand, this);
     onlineHelpAction_->setObjectName(QStringLiteral("mnuOnline"));
     connect(onlineHelpAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::OnlineHelpPage); }); });
 
-    visitAction_ = new QAction(QStringLiteral("&Visit Us Online"), this);
+    visitAction_ = new QAction(maintexts::VisitUsCommand, this);
     visitAction_->setObjectName(QStringLiteral("mnuVisit"));
     connect(visitAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::HomePage); }); });
 
@@ -116,7 +116,7 @@ void MainWindow::createActions() {
     firstSeparator_->setObjectName(QStringLiteral("mnuFileSep1"));
     firstSeparator_->setSeparator(true);
 
-    updateAction_ = new QAction(QStringLiteral("&Check for Software Update"), this);
+    updateAction_ = new QAction(maintexts::UpdateCommand, this);
     updateAction_->setObjectName(QStringLiteral("mnuUpdate"));
     connect(updateAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::DownloadPage); }); });
 
@@ -124,27 +124,27 @@ void MainWindow::createActions() {
     secondSeparator_->setObjectName(QStringLiteral("mnuFileSep2"));
     secondSeparator_->setSeparator(true);
 
-    aboutAction_ = new QAction(QStringLiteral("&About Software"), this);
+    aboutAction_ = new QAction(maintexts::AboutCommand, this);
     aboutAction_->setObjectName(QStringLiteral("mnuAbout"));
     connect(aboutAction_, &QAction::triggered, this, &MainWindow::aboutRequested);
 
-    donateAction_ = new QAction(QStringLiteral("&Donate"), this);
+    donateAction_ = new QAction(maintexts::DonateCommand, this);
     donateAction_->setObjectName(QStringLiteral("mnuDonate"));
     connect(donateAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::DonationPage); }); });
 
     // Present but not usable.
-    makeMoneyAction_ = new QAction(QStringLiteral("Make Money &Online"), this);
+    makeMoneyAction_ = new QAction(maintexts::MakeMoneyCommand, this);
     makeMoneyAction_->setObjectName(QStringLiteral("mnumakemoney"));
     makeMoneyAction_->setEnabled(false);
 }
 
 void MainWindow::createMenus() {
-    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* fileMenu = menuBar()->addMenu(maintexts::FileMenu);
     fileMenu->setObjectName(QStringLiteral("nuFile"));
     fileMenu->menuAction()->setObjectName(QStringLiteral("nuFile"));
     fileMenu->addAction(exitAction_);
 
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* helpMenu = menuBar()->addMenu(maintexts::HelpMenu);
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
     helpMenu->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
     helpMenu->addActions({onlineHelpAction_, visitAction_, firstSeparator_, updateAction_, secondSeparator_, aboutAction_});
@@ -155,8 +155,9 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createTopLine(QWidget* client) {
-    topLine_ = ClickableLabel::createLink(maintexts::label61Text(homePageDisplayName()),
-                                          fonts::verdana(9, fonts::Bold | fonts::Underline), client);
+    topLine_ =
+        ClickableLabel::createLink(maintexts::topLineText(homePageDisplayName()),
+                                   fonts::verdana(9, fonts::Bold | fonts::Underline), client);
     topLine_->setObjectName(QStringLiteral("Label61"));
     topLine_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setPaletteColour(topLine_, {QPalette::WindowText, QPalette::Text}, colours::Charcoal);
@@ -168,7 +169,7 @@ void MainWindow::createTopLine(QWidget* client) {
     rule->setFrameShadow(QFrame::Plain);
 
     // Clickable, but not dressed as a link.
-    descriptionLink_ = new ClickableLabel(maintexts::Label2Text, client);
+    descriptionLink_ = new ClickableLabel(ProgramDescription, client);
     descriptionLink_->setObjectName(QStringLiteral("Label2"));
     descriptionLink_->setFont(fonts::verdana(8.25, fonts::Bold));
     setPaletteColour(descriptionLink_, {QPalette::WindowText, QPalette::Text}, colours::Blue);
@@ -237,7 +238,7 @@ void MainWindow::createChart(QWidget* client) {
         createCell(i);
     for (int h = 1; h <= HouseCount; ++h) {
         const ChartHouse& house = ChartHouses[static_cast<std::size_t>(h - 1)];
-        QLabel* label = createHouseLabel(h, QStringLiteral("House %1").arg(h), colours::DarkBlue);
+        QLabel* label = createHouseLabel(h, maintexts::houseLabelText(h), colours::DarkBlue);
         placeControl(label, {house.labelLeft, house.labelTop, house.labelWidth, HouseLabelHeight});
     }
 
@@ -325,7 +326,7 @@ void MainWindow::createBrandingFrame(QWidget* client) {
     coBrandLabel_ = createBrandLabel(maintexts::CobrandText, "lblCobrand");
     connect(coBrandLabel_, &ClickableLabel::clicked, this,
             [] { ignoringErrors([] { openWebPage(WebPage::CoBrandingPage); }); });
-    fullBrandLabel_ = createBrandLabel(maintexts::FullBrandText, "lblFullBrand");
+    fullBrandLabel_ = createBrandLabel(FullBrandingLink, "lblFullBrand");
     connect(fullBrandLabel_, &ClickableLabel::clicked, this,
             [] { ignoringErrors([] { openWebPage(WebPage::FullBrandingPage); }); });
 }

@@ -88,25 +88,24 @@ constexpr int SignificanceWidth = 3975;
 constexpr int SignificanceHeight = 855;
 
 struct PanelRow {
-    const char* header;
     int headerTop;
     const char* valueName; // without the "Display" suffix; also its design-time caption
     int valueTop;
 };
 
-// In display order: title, keyword, day, element, quality, planet, sign,
-// body part, direction, significance.
+// In display order, the order of maintexts::PanelHeaders: title, keyword,
+// day, element, quality, planet, sign, body part, direction, significance.
 constexpr std::array<PanelRow, 10> PanelRows{{
-    {"Geomantic Figure Name", 240, "lblGeomancyName", 480},
-    {"Keyword", 840, "lblKeyword", 1080},
-    {"Associated Day", 1440, "lblAssociatedDay", 1680},
-    {"Associated Element", 2040, "lblAssociatedElement", 2280},
-    {"Associated Quality", 2640, "lblAssociatedQuality", 2880},
-    {"Associated Planet", 3240, "lblAssociatedPlanet", 3480},
-    {"Associated Sign", 3840, "lblAssociatedSign", 4080},
-    {"Associated Body Part", 4440, "lblAssociatedBodyPart", 4680},
-    {"Direction", 5040, "lblDirection", 5280},
-    {"Significance", 5760, "txtSignificance", 6000},
+    {240, "lblGeomancyName", 480},
+    {840, "lblKeyword", 1080},
+    {1440, "lblAssociatedDay", 1680},
+    {2040, "lblAssociatedElement", 2280},
+    {2640, "lblAssociatedQuality", 2880},
+    {3240, "lblAssociatedPlanet", 3480},
+    {3840, "lblAssociatedSign", 4080},
+    {4440, "lblAssociatedBodyPart", 4680},
+    {5040, "lblDirection", 5280},
+    {5760, "txtSignificance", 6000},
 }};
 
 } // namespace mainlayout

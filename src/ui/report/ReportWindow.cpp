@@ -5,6 +5,7 @@
 #include "ui/report/ReportFile.h"
 #include "ui/report/ReportPrinting.h"
 #include "ui/report/ReportWindowLayout.h"
+#include "ui/report/ReportWindowTexts.h"
 #include "ui/report/RtfWriter.h"
 #include "ui/report/SaveReportDialog.h"
 
@@ -54,11 +55,11 @@ void ReportWindow::createReportBox(QTextDocument* report) {
 }
 
 void ReportWindow::createButtons() {
-    printButton_ = new QPushButton(tr("&Print"), this);
+    printButton_ = new QPushButton(reporttexts::PrintCaption, this);
     printButton_->setObjectName(QStringLiteral("cmdPrint"));
     printButton_->setFont(fonts::verdana(8.25, fonts::Bold));
 
-    saveButton_ = new QPushButton(tr("&Save"), this);
+    saveButton_ = new QPushButton(reporttexts::SaveCaption, this);
     saveButton_->setObjectName(QStringLiteral("cmdSave"));
     saveButton_->setFont(fonts::msSansSerif(8.25, fonts::Bold));
 
@@ -76,16 +77,15 @@ void ReportWindow::createButtons() {
 
 void ReportWindow::createLinks() {
     const QFont linkFont = fonts::verdana(8.25, fonts::Underline);
-    forumLink_ = ClickableLabel::createLink(tr("The Web's most popular geomancy forum"), linkFont, this);
+    forumLink_ = ClickableLabel::createLink(reporttexts::ForumLink, linkFont, this);
     forumLink_->setObjectName(QStringLiteral("Label14"));
 
-    homeLink_ = ClickableLabel::createLink(tr("Visit %1 now!").arg(homePageDisplayName()), linkFont, this);
+    homeLink_ = ClickableLabel::createLink(reporttexts::homePageLinkText(homePageDisplayName()),
+                                           linkFont, this);
     homeLink_->setObjectName(QStringLiteral("Label1"));
 
     brandingLink_ = ClickableLabel::createLink(
-        tr("Home Business Opportunity. Start your own Internet business and make money online. Get this "
-           "software fully branded for your website. Click here for more details."),
-        fonts::verdana(8.25, fonts::Bold | fonts::Underline), this);
+        FullBrandingLink, fonts::verdana(8.25, fonts::Bold | fonts::Underline), this);
     brandingLink_->setObjectName(QStringLiteral("Label15"));
     brandingLink_->setWordWrap(true);
 
@@ -113,8 +113,8 @@ void ReportWindow::saveReport() {
     const QString path = withRtfExtension(chosen);
     const QString reason = writeReportFile(path, documentToRtf(*reportBox_->document()));
     if (!reason.isEmpty()) {
-        MessageBoxes::error(this, tr("The report could not be saved as \"%1\".\r\n\r\n%2")
-                                    .arg(QDir::toNativeSeparators(path), reason));
+        MessageBoxes::error(this,
+                            reporttexts::saveFailedText(QDir::toNativeSeparators(path), reason));
     }
 }
 
