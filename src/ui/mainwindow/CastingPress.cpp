@@ -11,19 +11,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-constexpr int LastCasting = 8;
-constexpr int ResetPress = LastCasting + 1;
-
-} // namespace
-
 void MainWindow::castNext() {
     ignoringErrors([this] { reading_.setCastCount(static_cast<std::int16_t>(reading_.castCount() + 1)); });
     const int k = reading_.castCount();
-    if (k >= 1 && k <= LastCasting) {
+    if (k >= 1 && k <= geomancy::CastingCount) {
         makeCasting(k);
-    } else if (k == ResetPress) {
+    } else if (k == geomancy::CastingCount + 1) { // the press after a complete reading
         ignoringErrors([this] {
             if (castButton_->text() == maintexts::RefreshCaption)
                 resetReading();
@@ -43,7 +36,7 @@ void MainWindow::makeCasting(int k) {
         ignoringErrors([this, k] { placePlanet(k); });
         ignoringErrors([this, k] { reading_.interpretCasting(k); });
     }
-    if (k == LastCasting) {
+    if (k == geomancy::CastingCount) {
         ignoringErrors([this] { castButton_->setText(maintexts::RefreshCaption); });
         ignoringErrors([this] { printButton_->setEnabled(true); });
     }

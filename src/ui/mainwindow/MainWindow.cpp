@@ -194,7 +194,7 @@ void MainWindow::createFigureFrame(QWidget* client) {
         setPaletteColour(column, {QPalette::Window}, colours::White);
         columns[c] = column;
     }
-    for (int i = 0; i < DotCount; ++i) {
+    for (int i = 0; i < geomancy::LineValues::SlotCount; ++i) {
         auto* dot = new QLabel(columns[static_cast<std::size_t>(i / DotsPerColumn)]);
         dot->setObjectName(indexed("picCircle", i));
         placeControl(dot, dotBox(i));
@@ -234,9 +234,9 @@ void MainWindow::createChart(QWidget* client) {
 
     createCell(0);
     createHouseLabel(0, maintexts::AscendantMarkerCaption, colours::Red);
-    for (int i = HouseCount - 1; i >= 1; --i)
+    for (int i = geomancy::HouseCount - 1; i >= 1; --i)
         createCell(i);
-    for (int h = 1; h <= HouseCount; ++h) {
+    for (int h = 1; h <= geomancy::HouseCount; ++h) {
         const ChartHouse& house = ChartHouses[static_cast<std::size_t>(h - 1)];
         QLabel* label = createHouseLabel(h, maintexts::houseLabelText(h), colours::DarkBlue);
         placeControl(label, {house.labelLeft, house.labelTop, house.labelWidth, HouseLabelHeight});
@@ -252,7 +252,7 @@ void MainWindow::createChart(QWidget* client) {
     centreLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     const auto& signs = geomancy::houseSigns();
-    for (int i = 0; i < HouseCount; ++i) {
+    for (int i = 0; i < geomancy::HouseCount; ++i) {
         const ChartHouse& house = ChartHouses[static_cast<std::size_t>(i)];
         auto* sign = new QLabel(QString::fromLatin1(signs[static_cast<std::size_t>(i)]), chart);
         sign->setObjectName(indexed("sign", i));
@@ -266,7 +266,7 @@ void MainWindow::createTabs(QWidget* client) {
     tabs_ = new TwoRowTabWidget(TabsPerRow, twips::toPixels(TabHeaderRowHeight), client);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
 
-    for (int k = 0; k < TabCount; ++k) {
+    for (int k = 0; k < geomancy::CastingCount; ++k) {
         auto* page = new QWidget;
         page->setObjectName(indexed("tabPage", k));
         tabs_->addTab(page, QString::fromLatin1(maintexts::TabCaptions[static_cast<std::size_t>(k)]));
@@ -274,7 +274,7 @@ void MainWindow::createTabs(QWidget* client) {
 
     // The frames' places are given from the top of the tab control; the
     // pages start below the header rows, which are known once all tabs are in.
-    for (int k = 0; k < TabCount; ++k) {
+    for (int k = 0; k < geomancy::CastingCount; ++k) {
         const TwipRect& at = k == 0 ? TabFrameFirst : TabFrame;
         QGroupBox* frame = createFrame(
             QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),

@@ -2,6 +2,8 @@
 
 #include "ui/widgets/Geometry.h"
 
+#include "geomancy/Reading.h"
+
 #include <array>
 
 // Every position of the main window, in twips relative to the control's
@@ -35,8 +37,9 @@ constexpr ControlPlace Places[] = {
     {"currentFigurePanel", {4800, 8640, 4215, 735}},
 };
 
-// Inside the figure frame: two dot columns, each holding 16 dot boxes.
-constexpr int DotsPerColumn = 16;
+// Inside the figure frame: two dot columns, each holding the boxes of four
+// castings.
+constexpr int DotsPerColumn = geomancy::LineValues::SlotCount / 2;
 
 // Box i inside its column: four boxes per figure, 120 twips between figures.
 constexpr TwipRect dotBox(int i) {
@@ -55,7 +58,7 @@ struct ChartHouse {
 };
 
 // House 1 at the top left, then clockwise round a 4 by 4 grid.
-constexpr std::array<ChartHouse, 12> ChartHouses{{
+constexpr std::array<ChartHouse, geomancy::HouseCount> ChartHouses{{
     {120, 240, 360, 1200, 780, 840, 1020},
     {1320, 240, 1560, 1200, 780, 1890, 1020},
     {2520, 240, 2760, 1200, 780, 3045, 1020},
