@@ -8,6 +8,7 @@
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Geometry.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/StepRunner.h"
 #include "web/WebPage.h"
 
 #include "geomancy/RandomSource.h"
@@ -88,11 +89,7 @@ ExitWindow::ExitWindow(geomancy::RandomSource& random, QWidget* parent)
     createControls();
     placeControls(this, Places);
     arrangeTabOrder();
-    try {
-        pickSupportMessage(random);
-    } catch (...) {
-        // The design-time message stays.
-    }
+    runSteps({[&] { pickSupportMessage(random); }}); // on failure the design-time message stays
 }
 
 void ExitWindow::showEvent(QShowEvent* event) {

@@ -8,7 +8,6 @@
 #include "ui/widgets/ClipboardGuard.h"
 #include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
-#include "ui/widgets/IgnoringErrors.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 #include "web/WebPage.h"
 
@@ -106,11 +105,12 @@ void MainWindow::createActions() {
 
     onlineHelpAction_ = new QAction(maintexts::OnlineHelpCommand, this);
     onlineHelpAction_->setObjectName(QStringLiteral("mnuOnline"));
-    connect(onlineHelpAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::OnlineHelpPage); }); });
+    connect(onlineHelpAction_, &QAction::triggered, this,
+            [] { openWebPage(WebPage::OnlineHelpPage); });
 
     visitAction_ = new QAction(maintexts::VisitUsCommand, this);
     visitAction_->setObjectName(QStringLiteral("mnuVisit"));
-    connect(visitAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::HomePage); }); });
+    connect(visitAction_, &QAction::triggered, this, [] { openWebPage(WebPage::HomePage); });
 
     firstSeparator_ = new QAction(this);
     firstSeparator_->setObjectName(QStringLiteral("mnuFileSep1"));
@@ -118,7 +118,7 @@ void MainWindow::createActions() {
 
     updateAction_ = new QAction(maintexts::UpdateCommand, this);
     updateAction_->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(updateAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::DownloadPage); }); });
+    connect(updateAction_, &QAction::triggered, this, [] { openWebPage(WebPage::DownloadPage); });
 
     secondSeparator_ = new QAction(this);
     secondSeparator_->setObjectName(QStringLiteral("mnuFileSep2"));
@@ -130,7 +130,7 @@ void MainWindow::createActions() {
 
     donateAction_ = new QAction(maintexts::DonateCommand, this);
     donateAction_->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donateAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::DonationPage); }); });
+    connect(donateAction_, &QAction::triggered, this, [] { openWebPage(WebPage::DonationPage); });
 
     // Present but not usable.
     makeMoneyAction_ = new QAction(maintexts::MakeMoneyCommand, this);
@@ -161,7 +161,7 @@ void MainWindow::createTopLine(QWidget* client) {
     topLine_->setObjectName(QStringLiteral("Label61"));
     topLine_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setPaletteColour(topLine_, {QPalette::WindowText, QPalette::Text}, colours::Charcoal);
-    connect(topLine_, &ClickableLabel::clicked, this, [] { ignoringErrors([] { openWebPage(WebPage::HomePage); }); });
+    connect(topLine_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
 
     auto* rule = new QFrame(client);
     rule->setObjectName(QStringLiteral("rule"));
@@ -176,7 +176,7 @@ void MainWindow::createTopLine(QWidget* client) {
     descriptionLink_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     descriptionLink_->setWordWrap(true);
     connect(descriptionLink_, &ClickableLabel::clicked, this,
-            [] { ignoringErrors([] { openWebPage(WebPage::FullBrandingPage); }); });
+            [] { openWebPage(WebPage::FullBrandingPage); });
 }
 
 void MainWindow::createFigureFrame(QWidget* client) {
@@ -325,10 +325,10 @@ void MainWindow::createBrandingFrame(QWidget* client) {
     };
     coBrandLabel_ = createBrandLabel(maintexts::CobrandText, "lblCobrand");
     connect(coBrandLabel_, &ClickableLabel::clicked, this,
-            [] { ignoringErrors([] { openWebPage(WebPage::CoBrandingPage); }); });
+            [] { openWebPage(WebPage::CoBrandingPage); });
     fullBrandLabel_ = createBrandLabel(FullBrandingLink, "lblFullBrand");
     connect(fullBrandLabel_, &ClickableLabel::clicked, this,
-            [] { ignoringErrors([] { openWebPage(WebPage::FullBrandingPage); }); });
+            [] { openWebPage(WebPage::FullBrandingPage); });
 }
 
 void MainWindow::createCurrentFigurePanel(QWidget* client) {
@@ -351,18 +351,14 @@ void MainWindow::showFigure(int row, int tab) {
 }
 
 void MainWindow::enterReadyState() {
-    ignoringErrors([this] {
-        for (QLabel* dot : dots_)
-            dot->hide();
-    });
-    ignoringErrors([this] { castButton_->setText(maintexts::CastCaption); });
-    ignoringErrors([this] { bringHouseLabelsToFront(); });
-    ignoringErrors([this] { currentFigure_.clear(); });
-    ignoringErrors([this] {
-        for (const FigureControls& tab : tabFigures_)
-            tab.clear();
-    });
-    ignoringErrors([this] { houseLabels_[0]->hide(); });
+    for (QLabel* dot : dots_)
+        dot->hide();
+    castButton_->setText(maintexts::CastCaption);
+    bringHouseLabelsToFront();
+    currentFigure_.clear();
+    for (const FigureControls& tab : tabFigures_)
+        tab.clear();
+    houseLabels_[0]->hide();
 }
 
 void MainWindow::bringHouseLabelsToFront() {

@@ -64,7 +64,7 @@ private:
 
     // The casting sequence.
     void makeCasting(int k);
-    void showDots(int k);
+    void showDot(int slot);
     void placePlanet(int k);
     void resetReading();
     void bringHouseLabelsToFront();
