@@ -77,7 +77,7 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     // No control moves with the window, so the window keeps the size of
     // its client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
+    adjustSize(); // the menu bar's height counts before the window is centred
     centreOnScreen(this);
     enterReadyState();
 }
