@@ -85,13 +85,10 @@ const std::array<CatalogueRow, FigureCount> Catalogue{{
 const std::array<CatalogueRow, FigureCount>& figureCatalogue() { return Catalogue; }
 
 std::optional<int> identifyFigure(const GeomanticFigure& figure) {
+    // The patterns hold only 1s and 2s, so any other value matches none.
     std::optional<int> match;
     for (int row = 0; row < FigureCount; ++row) {
-        const auto& pattern = Catalogue[static_cast<std::size_t>(row)].pattern.lines;
-        bool equal = true;
-        for (std::size_t line = 0; line < 4 && equal; ++line)
-            equal = figure.lines[line] == pattern[line];
-        if (equal)
+        if (figure == Catalogue[static_cast<std::size_t>(row)].pattern)
             match = row;
     }
     return match;

@@ -130,19 +130,19 @@ void Reading::interpretFigure(LineValue& head, LineValue& second, LineValue& thi
     if (!match)
         return;
 
-    const auto& catalogue = figureCatalogue();
-    for (int row = 0; row < FigureCount; ++row) {
-        if (figureName_ != catalogue[static_cast<std::size_t>(row)].name)
-            continue;
-        if (display_.showRow)
-            display_.showRow(row, castCount_ - 1);
-        if (appender_) {
-            try {
-                appender_(castCount_, row);
-            } catch (...) {
-                // The report is a by-product of the casting; its failure
-                // must not undo what the window already shows.
-            }
+    // The row shown is the one the name leads to, as the figure is known by
+    // its name everywhere else.
+    const std::optional<int> row = findCatalogueRow(figureName_);
+    if (!row)
+        return;
+    if (display_.showRow)
+        display_.showRow(*row, castCount_ - 1);
+    if (appender_) {
+        try {
+            appender_(castCount_, *row);
+        } catch (...) {
+            // The report is a by-product of the casting; its failure
+            // must not undo what the window already shows.
         }
     }
 }

@@ -68,8 +68,6 @@ class Reading {
 public:
     explicit Reading(RandomSource& random);
 
-    RandomSource& random() { return random_; }
-
     std::int16_t castCount() const { return castCount_; }
     void setCastCount(std::int16_t count) { castCount_ = count; }
 

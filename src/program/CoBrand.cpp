@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-std::int16_t CoBrandNumber(float r) {
+std::int16_t coBrandNumber(float r) {
     // In double precision r * 6 + 1 is exact for every float r, so the
     // rounding sees the true value: a tie is a real tie (r = 0.25 or 0.75),
     // never one made up by an intermediate rounding. std::rint rounds ties to
@@ -16,7 +16,7 @@ std::int16_t CoBrandNumber(float r) {
 }
 
 std::int16_t coBrandRandomize(geomancy::RandomSource& random, QWidget* cobrand, QWidget* fullBrand) {
-    const std::int16_t number = CoBrandNumber(random.next());
+    const std::int16_t number = coBrandNumber(random.next());
     switch (number) {
     case 1:
     case 3:

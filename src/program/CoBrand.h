@@ -15,4 +15,4 @@ class RandomSource;
 std::int16_t coBrandRandomize(geomancy::RandomSource& random, QWidget* cobrand, QWidget* fullBrand);
 
 // r * 6 + 1 rounded to the nearest whole number, ties to even.
-std::int16_t CoBrandNumber(float r);
+std::int16_t coBrandNumber(float r);

@@ -1,37 +1,23 @@
 #include "program/StartUp.h"
 
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/StepRunner.h"
 
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
 
-namespace {
-
-// A failing step is skipped without a word, as at any start.
-void runQuietly(const std::function<void()>& step) {
-    if (!step)
-        return;
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
-} // namespace
-
 bool runStartUp(const StartUpSteps& steps) {
+    // A failing step is skipped without a word, as at any start.
     bool refused = false;
-    runQuietly([&] { refused = steps.anotherInstanceRuns && steps.anotherInstanceRuns(); });
+    runSteps({[&] { refused = steps.anotherInstanceRuns && steps.anotherInstanceRuns(); }});
     if (refused) {
-        runQuietly([] { MessageBoxes::information(nullptr, QString::fromLatin1(AlreadyRunningMessage)); });
-        runQuietly(steps.closeAllAndEnd);
+        MessageBoxes::information(nullptr, QString::fromLatin1(AlreadyRunningMessage));
+        runSteps({steps.closeAllAndEnd});
         return false;
     }
-    runQuietly(steps.seedRandom);
-    runQuietly(steps.updateReminder);
-    runQuietly(steps.showMainWindow);
-    runQuietly(steps.coBrandRandomize);
+    runSteps(
+        {steps.seedRandom, steps.updateReminder, steps.showMainWindow, steps.coBrandRandomize});
     return true;
 }
 

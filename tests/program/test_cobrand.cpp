@@ -66,7 +66,7 @@ void TestCoBrand::numberRoundsToNearestTiesToEven_data() {
 void TestCoBrand::numberRoundsToNearestTiesToEven() {
     QFETCH(float, r);
     QFETCH(int, number);
-    QCOMPARE(int(CoBrandNumber(r)), number);
+    QCOMPARE(int(coBrandNumber(r)), number);
 }
 
 void TestCoBrand::oddRaisesCobrandEvenRaisesFullBrand_data() {
@@ -123,7 +123,7 @@ void TestCoBrand::shareOfEachOutcomeOverManyDraws() {
     int odd = 0, even = 0, seven = 0;
     constexpr int Steps = 12 * 1024;
     for (int i = 0; i < Steps; ++i) {
-        const int n = CoBrandNumber(static_cast<float>((i + 0.5) / Steps));
+        const int n = coBrandNumber(static_cast<float>((i + 0.5) / Steps));
         (n == 7 ? seven : n % 2 ? odd : even) += 1;
     }
     QCOMPARE(odd, 5 * 1024);

@@ -47,7 +47,7 @@ struct MainWindowFixture {
 
     std::vector<int> visibleDots() const {
         std::vector<int> shown;
-        for (int i = 0; i < MainWindow::DotCount; ++i) {
+        for (int i = 0; i < geomancy::LineValues::SlotCount; ++i) {
             if (!dot(i)->isHidden())
                 shown.push_back(i);
         }

@@ -1,13 +1,15 @@
 #include "ui/exit/ExitWindow.h"
 
+#include "ui/exit/ExitWindowTexts.h"
+#include "ui/exit/ReferralBoxes.h"
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
+#include "ui/widgets/Geometry.h"
 #include "ui/widgets/MessageBoxes.h"
-#include "ui/exit/ReferralBoxes.h"
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/StepRunner.h"
 #include "web/WebPage.h"
-#include "ui/widgets/WindowPlaces.h"
 
 #include "geomancy/RandomSource.h"
 
@@ -28,35 +30,22 @@ constexpr int ClientHeight = 4725;
 
 // Places inside the window, then inside Frame2 and Frame6. txtMessage lies
 // below Frame2's visible area on purpose: reachable by Tab, never seen.
-constexpr TwipPlace Places[] = {
-    {"Picture1", 360, 120, 540, 540},        {"Label1", 1080, 240, 5070, 435},
-    {"Label2", 120, 840, 6975, 1095},        {"Check1", 30, 2040, 7185, 555},
-    {"cmdClose", 6000, 2760, 1245, 375},     {"Frame2", 120, 3240, 7065, 1455},
-    {"Frame6", 7320, 120, 3735, 4575},
+constexpr ControlPlace Places[] = {
+    {"Picture1", {360, 120, 540, 540}},      {"Label1", {1080, 240, 5070, 435}},
+    {"Label2", {120, 840, 6975, 1095}},      {"Check1", {30, 2040, 7185, 555}},
+    {"cmdClose", {6000, 2760, 1245, 375}},   {"Frame2", {120, 3240, 7065, 1455}},
+    {"Frame6", {7320, 120, 3735, 4575}},
 
-    {"txtName", 85, 360, 3375, 285},         {"txtEmail", 3600, 360, 3375, 285},
-    {"txtFriendName", 85, 720, 3375, 285},   {"txtFriendEmail", 3600, 720, 3375, 285},
-    {"cmdSubmit", 1920, 1080, 3375, 285},    {"txtMessage", 4800, 3600, 1815, 495},
+    {"txtName", {85, 360, 3375, 285}},       {"txtEmail", {3600, 360, 3375, 285}},
+    {"txtFriendName", {85, 720, 3375, 285}}, {"txtFriendEmail", {3600, 720, 3375, 285}},
+    {"cmdSubmit", {1920, 1080, 3375, 285}},  {"txtMessage", {4800, 3600, 1815, 495}},
 
-    {"Label3", 120, 360, 3495, 3855},        {"lblGoToHome", 75, 4250, 3585, 210},
+    {"Label3", {120, 360, 3495, 3855}},      {"lblGoToHome", {75, 4250, 3585, 210}},
 };
 
-const QColor Navy{0, 0, 128};
-
 // The plain face of text boxes and the check box.
-QFont BoxFont() { return fonts::msSansSerif(8.25); }
-const QColor CheckBlue{0, 0, 192};
-const QColor Yellow{255, 255, 0};
-
-void setColours(QWidget* widget, const QColor& text, const QColor& background = QColor()) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::ButtonText, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
+QFont boxFont() {
+    return fonts::msSansSerif(8.25);
 }
 
 template <typename Widget>
@@ -68,7 +57,8 @@ Widget* named(Widget* widget, const char* name) {
 QGroupBox* createNavyFrame(const char* name, const QString& caption, QWidget* parent) {
     auto* frame = named(new QGroupBox(caption, parent), name);
     frame->setFont(fonts::verdana(9.75, fonts::Bold));
-    setColours(frame, Qt::white, Navy);
+    setPaletteColour(frame, {QPalette::WindowText, QPalette::ButtonText}, colours::White);
+    setPaletteColour(frame, {QPalette::Window}, colours::Navy);
     return frame;
 }
 
@@ -76,7 +66,7 @@ QLineEdit* createBox(const char* name, const QString& placeholder, QWidget* pare
     auto* box = named(new QLineEdit(placeholder, parent), name);
     // The boxes hold the hint as their text. Their font is set outright so
     // that it does not follow the frame's bold caption.
-    box->setFont(BoxFont());
+    box->setFont(boxFont());
     PlaceholderKeeper::install(box, placeholder);
     return box;
 }
@@ -91,17 +81,15 @@ ExitWindow::ExitWindow(geomancy::RandomSource& random, QWidget* parent)
     setWindowIcon(appIcon());
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
-    setColours(this, palette().color(QPalette::WindowText), Qt::white);
+    setPaletteColour(this, {QPalette::WindowText, QPalette::ButtonText},
+                     palette().color(QPalette::WindowText));
+    setPaletteColour(this, {QPalette::Window}, colours::White);
     setFixedSize(twips::size(ClientWidth, ClientHeight));
 
     createControls();
     placeControls(this, Places);
     arrangeTabOrder();
-    try {
-        pickSupportMessage(random);
-    } catch (...) {
-        // The design-time message stays.
-    }
+    runSteps({[&] { pickSupportMessage(random); }}); // on failure the design-time message stays
 }
 
 void ExitWindow::showEvent(QShowEvent* event) {
@@ -111,29 +99,15 @@ void ExitWindow::showEvent(QShowEvent* event) {
 }
 
 QString ExitWindow::supportMessage(int index) {
-    const QString site = homePageDisplayName();
-    switch (index) {
-    case 0:
-        return QStringLiteral("Please support our discussion board at %1: visit it regularly and join in its "
-                              "discussions, so that we can keep writing programs like this one.")
-            .arg(site);
-    case 1:
-        return QStringLiteral("Programs like this one are kept going by the community at %1. Please visit our "
-                              "discussion board often and take part in the discussions there.")
-            .arg(site);
-    case 2:
-        return QStringLiteral("Enjoyed this program? Help us keep it up by dropping in at the %1 discussion "
-                              "board regularly and sharing your thoughts with the others.")
-            .arg(site);
-    default:
-        return QStringLiteral("Your visits keep this software alive. Come back to the discussion board at %1 "
-                              "every now and then and join the conversation.")
-            .arg(site);
-    }
+    // Any index outside the list gets the last message.
+    const std::size_t which = index >= 0 && index < SupportMessageCount
+                                  ? static_cast<std::size_t>(index)
+                                  : exittexts::SupportMessages.size() - 1;
+    return QString::fromLatin1(exittexts::SupportMessages[which]).arg(homePageDisplayName());
 }
 
 void ExitWindow::createControls() {
-    closeButton_ = named(new QPushButton(QStringLiteral("E&xit"), this), "cmdClose");
+    closeButton_ = named(new QPushButton(exittexts::ExitCaption, this), "cmdClose");
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* picture = named(new QLabel(this), "Picture1");
@@ -148,11 +122,11 @@ void ExitWindow::createControls() {
     supportMessage_->setWordWrap(true);
     supportMessage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    visitHomeBox_ = named(new QCheckBox(QStringLiteral("Take me to %1 now to see what is new").arg(homePageDisplayName()),
-                                  this),
-                    "Check1");
-    visitHomeBox_->setFont(BoxFont());
-    setColours(visitHomeBox_, CheckBlue);
+    visitHomeBox_ =
+        named(new QCheckBox(exittexts::visitHomeText(homePageDisplayName()), this), "Check1");
+    visitHomeBox_->setFont(boxFont());
+    setPaletteColour(visitHomeBox_, {QPalette::WindowText, QPalette::ButtonText},
+                     colours::DarkBlue);
     visitHomeBox_->setCursor(Qt::PointingHandCursor);
     connect(visitHomeBox_, &QCheckBox::clicked, this, &ExitWindow::visitHomePage);
 
@@ -161,7 +135,7 @@ void ExitWindow::createControls() {
 }
 
 void ExitWindow::createReferralFrame() {
-    QGroupBox* frame = createNavyFrame("Frame2", QStringLiteral("Refer A Friend"), this);
+    QGroupBox* frame = createNavyFrame("Frame2", exittexts::ReferralFrameCaption, this);
     nameField_ = createBox("txtName", referral::NamePlaceholder, frame);
     emailField_ = createBox("txtEmail", referral::EmailPlaceholder, frame);
     friendNameField_ = createBox("txtFriendName", referral::FriendNamePlaceholder, frame);
@@ -169,13 +143,15 @@ void ExitWindow::createReferralFrame() {
     EmailBlankGuard::install(emailField_);
     EmailBlankGuard::install(friendEmailField_);
 
-    submitButton_ = named(new QPushButton(QStringLiteral("Refer A Friend &Now"), frame), "cmdSubmit");
+    submitButton_ = named(new QPushButton(exittexts::SubmitCaption, frame), "cmdSubmit");
     submitButton_->setFont(fonts::verdana(8.25, fonts::Bold));
-    setColours(submitButton_, QPalette().color(QPalette::ButtonText));
+    // The system's button text, not the white the frame hands down.
+    setPaletteColour(submitButton_, {QPalette::WindowText, QPalette::ButtonText},
+                     colours::system(QPalette::ButtonText));
     connect(submitButton_, &QPushButton::clicked, this, &ExitWindow::submitReferral);
 
     messageField_ = named(new QPlainTextEdit(frame), "txtMessage");
-    messageField_->setFont(BoxFont());
+    messageField_->setFont(boxFont());
     messageField_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     messageField_->setTabChangesFocus(true);
     setBoxText(messageField_, referral::InitialMessage);
@@ -183,25 +159,18 @@ void ExitWindow::createReferralFrame() {
 }
 
 void ExitWindow::createSoftwareFrame() {
-    QGroupBox* frame = createNavyFrame("Frame6", QStringLiteral("Download More Free Software"), this);
+    QGroupBox* frame = createNavyFrame("Frame6", exittexts::SoftwareFrameCaption, this);
 
-    auto* paragraph = named(
-        new QLabel(QStringLiteral("The makers of this program have written many more, all of them free to "
-                                  "download: astrology and divination tools, handy utilities and small games. "
-                                  "Every one is as easy to use as this one and comes without advertising "
-                                  "windows or time limits. Have a look at the whole collection and pick the "
-                                  "ones you like."),
-                   frame),
-        "Label3");
+    auto* paragraph = named(new QLabel(exittexts::SoftwareParagraph, frame), "Label3");
     paragraph->setFont(fonts::verdana(9));
     paragraph->setWordWrap(true);
     paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setColours(paragraph, Qt::white);
+    setPaletteColour(paragraph, {QPalette::WindowText, QPalette::ButtonText}, colours::White);
 
-    auto* link = ClickableLabel::createLink(QStringLiteral("Click here to see our other programs"),
-                                            fonts::verdana(8.25, fonts::Bold | fonts::Underline), frame);
+    auto* link = ClickableLabel::createLink(
+        exittexts::OtherSoftwareLink, fonts::verdana(8.25, fonts::Bold | fonts::Underline), frame);
     named(link, "lblGoToHome");
-    setColours(link, Yellow);
+    setPaletteColour(link, {QPalette::WindowText, QPalette::ButtonText}, colours::Yellow);
     connect(link, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::OtherSoftwarePage); });
 }
 

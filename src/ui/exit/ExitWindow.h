@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/exit/ExitWindowTexts.h"
 #include "ui/exit/Referral.h"
 
 #include <QWidget>
@@ -23,9 +24,10 @@ public:
     // Reseeds random and draws the support message shown.
     explicit ExitWindow(geomancy::RandomSource& random, QWidget* parent = nullptr);
 
-    // The four support messages; index 1 is also the design-time text.
+    // The support messages with the home page filled in; index 1 is also
+    // the design-time text.
     static QString supportMessage(int index);
-    static constexpr int SupportMessageCount = 4;
+    static constexpr int SupportMessageCount = static_cast<int>(exittexts::SupportMessages.size());
 
     // The trimmed box contents as a referral.
     referral::Values referralValues() const;

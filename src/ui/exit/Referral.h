@@ -1,29 +1,14 @@
 #pragma once
 
+#include "ui/exit/ExitWindowTexts.h"
+
 #include <QString>
 #include <QUrl>
 
 // The refer-a-friend request: five values taken from the exit window's
-// boxes, checked, and sent to the maker's referral page as a query.
+// boxes, checked, and sent to the maker's referral page as a query. The
+// form's hints and messages are in ExitWindowTexts.h.
 namespace referral {
-
-inline const QString NamePlaceholder = QStringLiteral("Your Name");
-inline const QString EmailPlaceholder = QStringLiteral("Your Email Address");
-inline const QString FriendNamePlaceholder = QStringLiteral("Friend's Name");
-inline const QString FriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
-inline const QString MessagePlaceholder = QStringLiteral("Your Message");
-// The message box starts with its placeholder and a line break, so a first
-// visit does not empty it.
-inline const QString InitialMessage = MessagePlaceholder + QStringLiteral("\r\n");
-
-inline const QString DistinctEmails = QStringLiteral("Please Enter Distinct Email Addresses");
-inline const QString ProperEmail = QStringLiteral("Please Enter Proper Email Address");
-inline const QString MissingName = QStringLiteral("Please Enter Your Name");
-inline const QString MissingEmail = QStringLiteral("Please Enter Your Email");
-inline const QString MissingMessage = QStringLiteral("Please Enter Your Message");
-inline const QString MissingFriendName = QStringLiteral("Please Enter Your Friend's Name");
-inline const QString MissingFriendEmail = QStringLiteral("Please Enter Your Friend's Email");
-inline const QString BlankInEmail = QStringLiteral("Email Address Cannot Contain Space");
 
 struct Values {
     QString name;

@@ -1,11 +1,13 @@
 #include "ui/mainwindow/AboutWindow.h"
 
+#include "ui/mainwindow/AboutWindowTexts.h"
+
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/Geometry.h"
 #include "web/WebPage.h"
-#include "ui/widgets/WindowPlaces.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -17,36 +19,26 @@ constexpr int ClientWidth = 6825;
 constexpr int ClientHeight = 3870;
 
 // The rule runs from x -60 to 6840 at y 3240, one pixel high.
-constexpr TwipPlace Places[] = {
-    {"Picture1", 120, 120, 480, 480},   {"Label2", 840, 240, 3435, 240},
-    {"Label1", 360, 840, 6375, 795},    {"lblHomePage", 2040, 1800, 4650, 195},
-    {"Label3", 360, 2280, 6255, 615},   {"lblCoBrand", 4080, 2880, 2670, 195},
-    {"Line1", -60, 3240, 6900, 15},     {"cmdOK", 5400, 3360, 1260, 345},
+constexpr ControlPlace Places[] = {
+    {"Picture1", {120, 120, 480, 480}}, {"Label2", {840, 240, 3435, 240}},
+    {"Label1", {360, 840, 6375, 795}},  {"lblHomePage", {2040, 1800, 4650, 195}},
+    {"Label3", {360, 2280, 6255, 615}}, {"lblCoBrand", {4080, 2880, 2670, 195}},
+    {"Line1", {-60, 3240, 6900, 15}},   {"cmdOK", {5400, 3360, 1260, 345}},
 };
-
-const QColor DarkRed{128, 0, 0};
-const QColor DarkGrey{64, 64, 64};
-const QColor LightGrey{192, 192, 192};
-
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
 
 QLabel* createLabel(const char* name, const QString& text, const QFont& font, const QColor& colour,
                     QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
-    setColour(label, QPalette::WindowText, colour);
+    setPaletteColour(label, {QPalette::WindowText}, colour);
     return label;
 }
 
 ClickableLabel* createLink(const char* name, const QString& text, WebPage page, QWidget* parent) {
     auto* link = ClickableLabel::createLink(text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), parent);
     link->setObjectName(QString::fromLatin1(name));
-    setColour(link, QPalette::WindowText, DarkRed);
+    setPaletteColour(link, {QPalette::WindowText}, colours::Maroon);
     QObject::connect(link, &ClickableLabel::clicked, link, [page] { openWebPage(page); });
     return link;
 }
@@ -59,8 +51,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     setWindowTitle(WindowCaption);
     setWindowIcon(appIcon());
     setModal(true);
-    setAutoFillBackground(true);
-    setColour(this, QPalette::Window, Qt::white);
+    setPaletteColour(this, {QPalette::Window}, colours::White);
     setFixedSize(twips::size(ClientWidth, ClientHeight));
     createControls();
     placeControls(this, Places);
@@ -68,10 +59,10 @@ AboutWindow::AboutWindow(QWidget* parent)
 
 void AboutWindow::createControls() {
     // cmdOK comes first so that it is first in the tab order.
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_ = new QPushButton(abouttexts::OkCaption, this);
     okButton_->setObjectName(QStringLiteral("cmdOK"));
     okButton_->setFont(fonts::verdana(8.25, fonts::Bold));
-    setColour(okButton_, QPalette::Button, LightGrey);
+    setPaletteColour(okButton_, {QPalette::Button}, colours::Silver);
     okButton_->setDefault(true);
     okButton_->setFocus();
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -80,27 +71,20 @@ void AboutWindow::createControls() {
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setPixmap(appIcon().pixmap(32, 32));
 
-    createLabel("Label2", WindowCaption, fonts::verdana(9.75, fonts::Bold), DarkRed, this);
-    createLabel("Label1",
-                QStringLiteral("Ririv Evazorarizad Azivoder associates the Geomantic Figures with the Western "
-                               "Astrology Natal Chart. This calculates the position of the different planets in "
-                               "your chart based on geomancy."),
-                fonts::verdana(8.25), DarkGrey, this)
+    createLabel("Label2", WindowCaption, fonts::verdana(9.75, fonts::Bold), colours::Maroon, this);
+    createLabel("Label1", ProgramDescription + QStringLiteral("."), fonts::verdana(8.25),
+                colours::DarkGrey, this)
         ->setWordWrap(true);
-    createLink("lblHomePage", QStringLiteral("Click here to visit ") + homePageDisplayName(), WebPage::HomePage,
-               this);
-    createLabel("Label3",
-                QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                               "online. Get this software fully branded for your website."),
-                fonts::verdana(8.25, fonts::Bold), DarkGrey, this)
+    createLink("lblHomePage", abouttexts::homePageLinkText(homePageDisplayName()),
+               WebPage::HomePage, this);
+    createLabel("Label3", BrandingOffer, fonts::verdana(8.25, fonts::Bold), colours::DarkGrey, this)
         ->setWordWrap(true);
-    createLink("lblCoBrand", QStringLiteral("Click here for more details."), WebPage::FullBrandingPage, this);
+    createLink("lblCoBrand", MoreDetailsLink, WebPage::FullBrandingPage, this);
 
     auto* rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Line1"));
     rule->setFrameShape(QFrame::NoFrame);
-    rule->setAutoFillBackground(true);
-    setColour(rule, QPalette::Window, DarkGrey);
+    setPaletteColour(rule, {QPalette::Window}, colours::DarkGrey);
 }
 
 void AboutWindow::reject() { okButton_->click(); }

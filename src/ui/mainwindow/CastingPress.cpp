@@ -1,9 +1,11 @@
 // What a press of the casting button does: castings 1 to 8 of a reading,
-// then the reset that clears the window for the next one.
+// then the reset that clears the window for the next one. The calls into
+// the model and into the report may fail; each is a step of its own, so one
+// failure never stops the rest of a press.
 #include "ui/mainwindow/MainWindow.h"
 
-#include "ui/widgets/IgnoringErrors.h"
 #include "ui/mainwindow/MainWindowTexts.h"
+#include "ui/widgets/StepRunner.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 
 #include "geomancy/Reading.h"
@@ -11,56 +13,45 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-constexpr int LastCasting = 8;
-constexpr int ResetPress = LastCasting + 1;
-
-} // namespace
-
 void MainWindow::castNext() {
-    ignoringErrors([this] { reading_.setCastCount(static_cast<std::int16_t>(reading_.castCount() + 1)); });
+    reading_.setCastCount(static_cast<std::int16_t>(reading_.castCount() + 1));
     const int k = reading_.castCount();
-    if (k >= 1 && k <= LastCasting) {
+    if (k >= 1 && k <= geomancy::CastingCount) {
         makeCasting(k);
-    } else if (k == ResetPress) {
-        ignoringErrors([this] {
-            if (castButton_->text() == maintexts::RefreshCaption)
-                resetReading();
-        });
-        ignoringErrors([this] { tabs_->setCurrentIndex(0); });
+    } else if (k == geomancy::CastingCount + 1) { // the press after a complete reading
+        if (castButton_->text() == maintexts::RefreshCaption)
+            resetReading();
+        tabs_->setCurrentIndex(0);
     }
 }
 
 void MainWindow::makeCasting(int k) {
-    ignoringErrors([this, k] { reading_.castLines(k); });
-    showDots(k);
-    if (k == 1) {
-        // The Ascendant always stands in house 1: its marker, no cell text.
-        ignoringErrors([this] { reading_.interpretCasting(1); });
-        ignoringErrors([this] { houseLabels_[0]->show(); });
-    } else {
-        ignoringErrors([this, k] { placePlanet(k); });
-        ignoringErrors([this, k] { reading_.interpretCasting(k); });
+    std::vector<std::function<void()>> steps{[this, k] { reading_.castLines(k); }};
+    for (int line = 0; line < 4; ++line)
+        steps.push_back([this, slot = 4 * (k - 1) + line] { showDot(slot); });
+    // The Ascendant always stands in house 1: its marker, no cell text.
+    if (k > 1)
+        steps.push_back([this, k] { placePlanet(k); });
+    steps.push_back([this, k] { reading_.interpretCasting(k); });
+    runSteps(steps);
+
+    if (k == 1)
+        houseLabels_[0]->show();
+    if (k == geomancy::CastingCount) {
+        castButton_->setText(maintexts::RefreshCaption);
+        printButton_->setEnabled(true);
     }
-    if (k == LastCasting) {
-        ignoringErrors([this] { castButton_->setText(maintexts::RefreshCaption); });
-        ignoringErrors([this] { printButton_->setEnabled(true); });
-    }
-    ignoringErrors([this, k] { tabs_->setCurrentIndex(k - 1); });
+    tabs_->setCurrentIndex(k - 1);
 }
 
-void MainWindow::showDots(int k) {
-    const int first = 4 * (k - 1);
-    for (int slot = first; slot < first + 4; ++slot) {
-        ignoringErrors([this, slot] {
-            const int value = reading_.lineValues()[slot];
-            QLabel* dot = dots_.at(static_cast<std::size_t>(slot));
-            dot->setPixmap(dotPictures_.picture(value));
-            dot->setAccessibleName(DotPictures::accessibleName(value));
-            dot->show();
-        });
-    }
+void MainWindow::showDot(int slot) {
+    // A line left without a value (its casting failed) has no picture: the
+    // box then stays hidden.
+    const int value = reading_.lineValues()[slot];
+    QLabel* dot = dots_.at(static_cast<std::size_t>(slot));
+    dot->setPixmap(dotPictures_.picture(value));
+    dot->setAccessibleName(DotPictures::accessibleName(value));
+    dot->show();
 }
 
 void MainWindow::placePlanet(int k) {
@@ -73,33 +64,21 @@ void MainWindow::placePlanet(int k) {
 }
 
 void MainWindow::resetReading() {
-    ignoringErrors([this] { currentFigure_.clear(); });
-    ignoringErrors([this] { printButton_->setEnabled(false); });
-    ignoringErrors([this] {
-        for (const FigureControls& tab : tabFigures_)
-            tab.clear();
-    });
-    ignoringErrors([this] { reading_.reset(); }); // CastCount 0, no line values, empty cells
-    ignoringErrors([this] {
-        for (QLabel* cell : houseCells_)
-            cell->clear();
-    });
-    ignoringErrors([this] {
-        for (QLabel* dot : dots_)
-            dot->hide();
-    });
-    ignoringErrors([this] { castButton_->setText(maintexts::CastCaption); });
-    ignoringErrors([this] {
-        if (report_.reset)
-            report_.reset();
-    });
-    ignoringErrors([this] { bringHouseLabelsToFront(); });
-    ignoringErrors([this] { houseLabels_[0]->hide(); });
+    currentFigure_.clear();
+    printButton_->setEnabled(false);
+    for (const FigureControls& tab : tabFigures_)
+        tab.clear();
+    reading_.reset(); // CastCount 0, no line values, empty cells
+    for (QLabel* cell : houseCells_)
+        cell->clear();
+    for (QLabel* dot : dots_)
+        dot->hide();
+    castButton_->setText(maintexts::CastCaption);
+    runSteps({report_.reset});
+    bringHouseLabelsToFront();
+    houseLabels_[0]->hide();
 }
 
 void MainWindow::showReport() {
-    ignoringErrors([this] {
-        if (report_.show)
-            report_.show();
-    });
+    runSteps({report_.show});
 }

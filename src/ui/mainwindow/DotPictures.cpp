@@ -1,5 +1,7 @@
 #include "ui/mainwindow/DotPictures.h"
 
+#include "ui/mainwindow/MainWindowTexts.h"
+
 #include <QGuiApplication>
 #include <QIcon>
 
@@ -32,5 +34,5 @@ const QPixmap& DotPictures::picture(int value) const {
 
 QString DotPictures::accessibleName(int value) {
     requireLineValue(value);
-    return value == 1 ? QStringLiteral("one dot") : QStringLiteral("two dots");
+    return value == 1 ? maintexts::OneDotName : maintexts::TwoDotsName;
 }

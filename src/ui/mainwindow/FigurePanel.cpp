@@ -1,11 +1,12 @@
 #include "ui/mainwindow/FigurePanel.h"
 
-#include "ui/widgets/Fonts.h"
 #include "ui/mainwindow/MainWindowLayout.h"
+#include "ui/mainwindow/MainWindowTexts.h"
+#include "ui/widgets/Colours.h"
+#include "ui/widgets/Fonts.h"
 
 #include "geomancy/FigureCatalogue.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QTextEdit>
 
@@ -13,41 +14,37 @@ namespace {
 
 using namespace mainlayout;
 
-QPalette withTextColour(const QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    return palette;
-}
-
-void createHeader(QWidget* frame, const PanelRow& row) {
-    auto* header = new QLabel(QString::fromLatin1(row.header), frame);
+void createHeader(QWidget* frame, const PanelRow& row, const QString& text) {
+    auto* header = new QLabel(text, frame);
     header->setFont(fonts::verdana(8.25, fonts::Bold | fonts::Underline));
-    header->setPalette(withTextColour(header, QGuiApplication::palette().color(QPalette::WindowText)));
-    header->setGeometry(TwipRect{PanelLeft, row.headerTop, HeaderWidth, HeaderHeight}.toPixels());
+    setPaletteColour(header, {QPalette::WindowText, QPalette::Text},
+                     colours::system(QPalette::WindowText));
+    placeControl(header, {PanelLeft, row.headerTop, HeaderWidth, HeaderHeight});
 }
 
 QLabel* createValueLabel(QWidget* frame, const PanelRow& row, bool isTitle, const QString& suffix) {
     auto* label = new QLabel(QString::fromLatin1(row.valueName), frame);
     label->setObjectName(QString::fromLatin1(row.valueName) + suffix);
     label->setFont(isTitle ? fonts::verdana(9.75, fonts::Bold) : fonts::verdana(8.25));
-    label->setPalette(withTextColour(label, isTitle ? Red : Blue));
-    label->setGeometry(TwipRect{PanelLeft, row.valueTop, ValueWidth, ValueHeight}.toPixels());
+    setPaletteColour(label, {QPalette::WindowText, QPalette::Text},
+                     isTitle ? colours::Red : colours::Blue);
+    placeControl(label, {PanelLeft, row.valueTop, ValueWidth, ValueHeight});
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QTextEdit* createSignificanceBox(QWidget* frame, const PanelRow& row, const QString& suffix) {
+QTextEdit* createSignificanceBox(QWidget* frame, const PanelRow& row, const QString& header,
+                                 const QString& suffix) {
     auto* box = new QTextEdit(frame);
     box->setObjectName(QString::fromLatin1(row.valueName) + suffix);
     box->setFont(fonts::verdana(8.25));
-    box->setPalette(withTextColour(box, QGuiApplication::palette().color(QPalette::Text)));
-    box->setGeometry(TwipRect{PanelLeft, row.valueTop, SignificanceWidth, SignificanceHeight}.toPixels());
+    setPaletteColour(box, {QPalette::WindowText, QPalette::Text}, colours::system(QPalette::Text));
+    placeControl(box, {PanelLeft, row.valueTop, SignificanceWidth, SignificanceHeight});
     box->setAcceptRichText(false);
     box->setReadOnly(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setAccessibleName(QString::fromLatin1(row.header));
+    box->setAccessibleName(header);
     box->setPlainText(QString::fromLatin1(row.valueName));
     return box;
 }
@@ -70,15 +67,17 @@ void FigureControls::show(const geomancy::CatalogueRow& row) const {
 }
 
 FigureControls buildFigurePanel(QWidget* frame, const QString& nameSuffix) {
+    static_assert(PanelRows.size() == maintexts::PanelHeaders.size(), "one header per row");
     FigureControls controls;
     for (std::size_t i = 0; i < PanelRows.size(); ++i) {
         const PanelRow& row = PanelRows[i];
-        createHeader(frame, row);
+        const QString header = QString::fromLatin1(maintexts::PanelHeaders[i]);
+        createHeader(frame, row, header);
         if (i < FigureControls::LabelCount) {
             QLabel* value = createValueLabel(frame, row, i == 0, nameSuffix);
             controls.labels[i] = value;
         } else {
-            controls.significance = createSignificanceBox(frame, row, nameSuffix);
+            controls.significance = createSignificanceBox(frame, row, header, nameSuffix);
         }
     }
     return controls;

@@ -1,13 +1,13 @@
 #include "ui/mainwindow/MainWindow.h"
 
+#include "ui/mainwindow/MainWindowLayout.h"
+#include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/BorderedLabel.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/ClipboardGuard.h"
+#include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
-#include "ui/widgets/IgnoringErrors.h"
-#include "ui/mainwindow/MainWindowLayout.h"
-#include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 #include "web/WebPage.h"
 
@@ -17,50 +17,31 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 
 using namespace mainlayout;
 
 namespace {
 
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour); // some styles draw frame captions with it
-    widget->setPalette(palette);
-}
-
-void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 // A frame with a caption; its children keep their own fonts and colours.
-QGroupBox* createFrame(const QString& caption, const QFont& font, const QColor& colour, const TwipRect& at,
+QGroupBox* createFrame(const QString& caption, const QFont& font, const QColor& colour,
                        QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setFont(font);
-    setTextColour(frame, colour);
-    frame->setGeometry(at.toPixels());
+    setPaletteColour(frame, {QPalette::WindowText, QPalette::Text}, colour);
     return frame;
 }
 
-QLabel* createLabel(const QString& text, const QString& name, const QFont& font, const QColor& colour,
-                    const TwipRect& at, QWidget* parent) {
+QLabel* createLabel(const QString& text, const QString& name, const QFont& font,
+                    const QColor& colour, QWidget* parent) {
     auto* label = new QLabel(text, parent);
-    if (!name.isEmpty())
-        label->setObjectName(name);
+    label->setObjectName(name);
     label->setFont(font);
-    setTextColour(label, colour);
-    label->setGeometry(at.toPixels());
+    setPaletteColour(label, {QPalette::WindowText, QPalette::Text}, colour);
     return label;
 }
 
@@ -78,7 +59,7 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(twips::size(ClientWidth, ClientHeight));
     client->setFont(fonts::verdana(8.25));
-    setBackground(client, Qt::white);
+    setPaletteColour(client, {QPalette::Window}, colours::White);
     setCentralWidget(client);
 
     createActions();
@@ -91,11 +72,13 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     createBrandingFrame(client);
     createCurrentFigurePanel(client);
     registerFigureDisplay();
+    placeControls(this, Places);
 
     // No control moves with the window, so the window keeps the size of
     // its client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    centreOnScreen();
+    adjustSize(); // the menu bar's height counts before the window is centred
+    centreOnScreen(this);
     enterReadyState();
 }
 
@@ -116,51 +99,52 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::createActions() {
-    exitAction_ = new QAction(QStringLiteral("E&xit"), this);
+    exitAction_ = new QAction(maintexts::ExitCommand, this);
     exitAction_->setObjectName(QStringLiteral("mnuExit"));
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
-    onlineHelpAction_ = new QAction(QStringLiteral("&Online Help"), this);
+    onlineHelpAction_ = new QAction(maintexts::OnlineHelpCommand, this);
     onlineHelpAction_->setObjectName(QStringLiteral("mnuOnline"));
-    connect(onlineHelpAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::OnlineHelpPage); }); });
+    connect(onlineHelpAction_, &QAction::triggered, this,
+            [] { openWebPage(WebPage::OnlineHelpPage); });
 
-    visitAction_ = new QAction(QStringLiteral("&Visit Us Online"), this);
+    visitAction_ = new QAction(maintexts::VisitUsCommand, this);
     visitAction_->setObjectName(QStringLiteral("mnuVisit"));
-    connect(visitAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::HomePage); }); });
+    connect(visitAction_, &QAction::triggered, this, [] { openWebPage(WebPage::HomePage); });
 
     firstSeparator_ = new QAction(this);
     firstSeparator_->setObjectName(QStringLiteral("mnuFileSep1"));
     firstSeparator_->setSeparator(true);
 
-    updateAction_ = new QAction(QStringLiteral("&Check for Software Update"), this);
+    updateAction_ = new QAction(maintexts::UpdateCommand, this);
     updateAction_->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(updateAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::DownloadPage); }); });
+    connect(updateAction_, &QAction::triggered, this, [] { openWebPage(WebPage::DownloadPage); });
 
     secondSeparator_ = new QAction(this);
     secondSeparator_->setObjectName(QStringLiteral("mnuFileSep2"));
     secondSeparator_->setSeparator(true);
 
-    aboutAction_ = new QAction(QStringLiteral("&About Software"), this);
+    aboutAction_ = new QAction(maintexts::AboutCommand, this);
     aboutAction_->setObjectName(QStringLiteral("mnuAbout"));
     connect(aboutAction_, &QAction::triggered, this, &MainWindow::aboutRequested);
 
-    donateAction_ = new QAction(QStringLiteral("&Donate"), this);
+    donateAction_ = new QAction(maintexts::DonateCommand, this);
     donateAction_->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donateAction_, &QAction::triggered, this, [] { ignoringErrors([] { openWebPage(WebPage::DonationPage); }); });
+    connect(donateAction_, &QAction::triggered, this, [] { openWebPage(WebPage::DonationPage); });
 
     // Present but not usable.
-    makeMoneyAction_ = new QAction(QStringLiteral("Make Money &Online"), this);
+    makeMoneyAction_ = new QAction(maintexts::MakeMoneyCommand, this);
     makeMoneyAction_->setObjectName(QStringLiteral("mnumakemoney"));
     makeMoneyAction_->setEnabled(false);
 }
 
 void MainWindow::createMenus() {
-    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* fileMenu = menuBar()->addMenu(maintexts::FileMenu);
     fileMenu->setObjectName(QStringLiteral("nuFile"));
     fileMenu->menuAction()->setObjectName(QStringLiteral("nuFile"));
     fileMenu->addAction(exitAction_);
 
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* helpMenu = menuBar()->addMenu(maintexts::HelpMenu);
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
     helpMenu->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
     helpMenu->addActions({onlineHelpAction_, visitAction_, firstSeparator_, updateAction_, secondSeparator_, aboutAction_});
@@ -171,35 +155,33 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createTopLine(QWidget* client) {
-    topLine_ = ClickableLabel::createLink(maintexts::label61Text(homePageDisplayName()),
-                                          fonts::verdana(9, fonts::Bold | fonts::Underline), client);
+    topLine_ =
+        ClickableLabel::createLink(maintexts::topLineText(homePageDisplayName()),
+                                   fonts::verdana(9, fonts::Bold | fonts::Underline), client);
     topLine_->setObjectName(QStringLiteral("Label61"));
     topLine_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(topLine_, DarkGrey);
-    topLine_->setGeometry(Label61.toPixels());
-    connect(topLine_, &ClickableLabel::clicked, this, [] { ignoringErrors([] { openWebPage(WebPage::HomePage); }); });
+    setPaletteColour(topLine_, {QPalette::WindowText, QPalette::Text}, colours::Charcoal);
+    connect(topLine_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
 
     auto* rule = new QFrame(client);
     rule->setObjectName(QStringLiteral("rule"));
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Plain);
-    rule->setGeometry(Rule.toPixels());
 
     // Clickable, but not dressed as a link.
-    descriptionLink_ = new ClickableLabel(maintexts::Label2Text, client);
+    descriptionLink_ = new ClickableLabel(ProgramDescription, client);
     descriptionLink_->setObjectName(QStringLiteral("Label2"));
     descriptionLink_->setFont(fonts::verdana(8.25, fonts::Bold));
-    setTextColour(descriptionLink_, Blue);
+    setPaletteColour(descriptionLink_, {QPalette::WindowText, QPalette::Text}, colours::Blue);
     descriptionLink_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     descriptionLink_->setWordWrap(true);
-    descriptionLink_->setGeometry(mainlayout::Label2.toPixels());
     connect(descriptionLink_, &ClickableLabel::clicked, this,
-            [] { ignoringErrors([] { openWebPage(WebPage::FullBrandingPage); }); });
+            [] { openWebPage(WebPage::FullBrandingPage); });
 }
 
 void MainWindow::createFigureFrame(QWidget* client) {
-    QGroupBox* frame =
-        createFrame(maintexts::FigureFrameCaption, fonts::verdana(8.25, fonts::Bold), Red, FigureFrame, client);
+    QGroupBox* frame = createFrame(maintexts::FigureFrameCaption, fonts::verdana(8.25, fonts::Bold),
+                                   colours::Red, client);
     frame->setObjectName(QStringLiteral("figureFrame"));
 
     std::array<QFrame*, 2> columns{};
@@ -207,15 +189,15 @@ void MainWindow::createFigureFrame(QWidget* client) {
         auto* column = new QFrame(frame);
         column->setObjectName(indexed("dotColumn", static_cast<int>(c)));
         column->setFrameStyle(QFrame::Box | QFrame::Plain);
-        setTextColour(column, QGuiApplication::palette().color(QPalette::WindowText)); // not the caption's red
-        setBackground(column, Qt::white);
-        column->setGeometry(DotColumns[c].toPixels());
+        setPaletteColour(column, {QPalette::WindowText, QPalette::Text},
+                         colours::system(QPalette::WindowText)); // not the caption's red
+        setPaletteColour(column, {QPalette::Window}, colours::White);
         columns[c] = column;
     }
-    for (int i = 0; i < DotCount; ++i) {
+    for (int i = 0; i < geomancy::LineValues::SlotCount; ++i) {
         auto* dot = new QLabel(columns[static_cast<std::size_t>(i / DotsPerColumn)]);
         dot->setObjectName(indexed("picCircle", i));
-        dot->setGeometry(dotBox(i).toPixels());
+        placeControl(dot, dotBox(i));
         dot->setPixmap(dotPictures_.picture(1)); // every box carries picture 1 until its line is cast
         dots_[static_cast<std::size_t>(i)] = dot;
     }
@@ -224,7 +206,6 @@ void MainWindow::createFigureFrame(QWidget* client) {
 void MainWindow::createChart(QWidget* client) {
     auto* chart = new QGroupBox(client);
     chart->setObjectName(QStringLiteral("chartFrame"));
-    chart->setGeometry(ChartFrame.toPixels());
 
     // Built from the bottom of the stack up: cell 1, the marker, cells 12
     // down to 2, the house labels, the centre, and the signs on top.
@@ -232,51 +213,50 @@ void MainWindow::createChart(QWidget* client) {
         const ChartHouse& house = ChartHouses[static_cast<std::size_t>(i)];
         auto* cell = new BorderedLabel(chart);
         cell->setObjectName(indexed("lblHouses", i));
-        cell->setGeometry(TwipRect{house.cellLeft, house.cellTop, CellSize, CellSize}.toPixels());
-        // The border keeps the window text colour; the names are purple.
-        QPalette palette = cell->palette();
-        palette.setColor(QPalette::Text, Purple);
-        cell->setPalette(palette);
+        placeControl(cell, {house.cellLeft, house.cellTop, CellSize, CellSize});
+        // The border keeps the window text colour; the names are magenta.
+        setPaletteColour(cell, {QPalette::Text}, colours::DarkMagenta);
         cell->setForegroundRole(QPalette::Text);
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // QLabel breaks at CR LF as at a plain LF, so the caption holds the
         // cell text exactly, empty first line included.
-        setBackground(cell, QGuiApplication::palette().color(QPalette::Base)); // the system window colour
+        setPaletteColour(cell, {QPalette::Window},
+                         colours::system(QPalette::Base)); // the system window colour
         houseCells_[static_cast<std::size_t>(i)] = cell;
     };
     const QFont houseFont = fonts::verdana(8.25, fonts::Bold | fonts::Italic);
-    const auto createHouseLabel = [&](int index, const QString& text, const QColor& colour, const TwipRect& at) {
-        QLabel* label = createLabel(text, indexed("Asc", index), houseFont, colour, at, chart);
-        setBackground(label, Qt::white);
+    const auto createHouseLabel = [&](int index, const QString& text, const QColor& colour) {
+        QLabel* label = createLabel(text, indexed("Asc", index), houseFont, colour, chart);
+        setPaletteColour(label, {QPalette::Window}, colours::White);
         houseLabels_[static_cast<std::size_t>(index)] = label;
+        return label;
     };
 
     createCell(0);
-    createHouseLabel(0, maintexts::AscendantMarkerCaption, Red, AscendantMarker);
-    for (int i = HouseCount - 1; i >= 1; --i)
+    createHouseLabel(0, maintexts::AscendantMarkerCaption, colours::Red);
+    for (int i = geomancy::HouseCount - 1; i >= 1; --i)
         createCell(i);
-    for (int h = 1; h <= HouseCount; ++h) {
+    for (int h = 1; h <= geomancy::HouseCount; ++h) {
         const ChartHouse& house = ChartHouses[static_cast<std::size_t>(h - 1)];
-        createHouseLabel(h, QStringLiteral("House %1").arg(h), DarkBlue,
-                         {house.labelLeft, house.labelTop, house.labelWidth, HouseLabelHeight});
+        QLabel* label = createHouseLabel(h, maintexts::houseLabelText(h), colours::DarkBlue);
+        placeControl(label, {house.labelLeft, house.labelTop, house.labelWidth, HouseLabelHeight});
     }
 
     auto* centre = new QFrame(chart);
     centre->setObjectName(QStringLiteral("chartCentre"));
     centre->setFrameStyle(QFrame::Box | QFrame::Plain);
-    centre->setGeometry(ChartCentre.toPixels());
 
-    QLabel* centreLabel = createLabel(maintexts::ChartCentreCaption, QStringLiteral("chartCentreLabel"),
-                                      fonts::verdana(14.25, fonts::Bold | fonts::Italic), DarkRed, ChartCentreLabel,
-                                      chart);
+    QLabel* centreLabel =
+        createLabel(maintexts::ChartCentreCaption, QStringLiteral("chartCentreLabel"),
+                    fonts::verdana(14.25, fonts::Bold | fonts::Italic), colours::DarkRed, chart);
     centreLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     const auto& signs = geomancy::houseSigns();
-    for (int i = 0; i < HouseCount; ++i) {
+    for (int i = 0; i < geomancy::HouseCount; ++i) {
         const ChartHouse& house = ChartHouses[static_cast<std::size_t>(i)];
         auto* sign = new QLabel(QString::fromLatin1(signs[static_cast<std::size_t>(i)]), chart);
         sign->setObjectName(indexed("sign", i));
-        setTextColour(sign, SignBrown);
+        setPaletteColour(sign, {QPalette::WindowText, QPalette::Text}, colours::Rust);
         sign->move(twips::point(house.signLeft, house.signTop));
         sign->adjustSize();
     }
@@ -285,9 +265,8 @@ void MainWindow::createChart(QWidget* client) {
 void MainWindow::createTabs(QWidget* client) {
     tabs_ = new TwoRowTabWidget(TabsPerRow, twips::toPixels(TabHeaderRowHeight), client);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
-    tabs_->setGeometry(mainlayout::SSTab1.toPixels());
 
-    for (int k = 0; k < TabCount; ++k) {
+    for (int k = 0; k < geomancy::CastingCount; ++k) {
         auto* page = new QWidget;
         page->setObjectName(indexed("tabPage", k));
         tabs_->addTab(page, QString::fromLatin1(maintexts::TabCaptions[static_cast<std::size_t>(k)]));
@@ -295,11 +274,13 @@ void MainWindow::createTabs(QWidget* client) {
 
     // The frames' places are given from the top of the tab control; the
     // pages start below the header rows, which are known once all tabs are in.
-    for (int k = 0; k < TabCount; ++k) {
+    for (int k = 0; k < geomancy::CastingCount; ++k) {
         const TwipRect& at = k == 0 ? TabFrameFirst : TabFrame;
-        QGroupBox* frame = createFrame(QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),
-                                       fonts::verdana(9, fonts::Bold), Red, at, tabs_->widget(k));
+        QGroupBox* frame = createFrame(
+            QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),
+            fonts::verdana(9, fonts::Bold), colours::Red, tabs_->widget(k));
         frame->setObjectName(indexed("ss", k));
+        placeControl(frame, at);
         frame->move(frame->pos() - QPoint(0, tabs_->pageOffset()));
         tabFigures_[static_cast<std::size_t>(k)] = buildFigurePanel(frame, QStringLiteral("Display_%1").arg(k));
         ClipboardGuard::install(tabFigures_[static_cast<std::size_t>(k)].significance);
@@ -307,21 +288,20 @@ void MainWindow::createTabs(QWidget* client) {
 }
 
 void MainWindow::createButtons(QWidget* client) {
-    const auto createButton = [client](const QString& caption, const char* name, const QFont& font,
-                                       const TwipRect& at) {
+    const auto createButton = [client](const QString& caption, const char* name,
+                                       const QFont& font) {
         auto* button = new QPushButton(caption, client);
         button->setObjectName(QLatin1String(name));
         button->setFont(font);
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::Button, ButtonGrey);
-        button->setPalette(palette);
-        button->setGeometry(at.toPixels());
+        setPaletteColour(button, {QPalette::Button}, colours::Silver);
         return button;
     };
-    castButton_ = createButton(maintexts::CastCaption, "cmdProceed", fonts::verdana(9.75, fonts::Bold), CmdProceed);
+    castButton_ =
+        createButton(maintexts::CastCaption, "cmdProceed", fonts::verdana(9.75, fonts::Bold));
     connect(castButton_, &QPushButton::clicked, this, &MainWindow::castNext);
 
-    printButton_ = createButton(maintexts::PrintCaption, "cmdPrint", fonts::verdana(8.25, fonts::Bold), CmdPrint);
+    printButton_ =
+        createButton(maintexts::PrintCaption, "cmdPrint", fonts::verdana(8.25, fonts::Bold));
     printButton_->setEnabled(false); // until a reading is complete
     connect(printButton_, &QPushButton::clicked, this, &MainWindow::showReport);
 }
@@ -329,8 +309,7 @@ void MainWindow::createButtons(QWidget* client) {
 void MainWindow::createBrandingFrame(QWidget* client) {
     auto* frame = new QGroupBox(client);
     frame->setObjectName(QStringLiteral("Frame5"));
-    setBackground(frame, Qt::white);
-    frame->setGeometry(mainlayout::Frame5.toPixels());
+    setPaletteColour(frame, {QPalette::Window}, colours::White);
 
     // Both labels fill the same rectangle on an opaque background, so the
     // one in front is the one seen.
@@ -340,17 +319,16 @@ void MainWindow::createBrandingFrame(QWidget* client) {
         label->setObjectName(QLatin1String(name));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        setTextColour(label, DarkGrey);
-        setBackground(label, Qt::white);
-        label->setGeometry(BrandLabels.toPixels());
+        setPaletteColour(label, {QPalette::WindowText, QPalette::Text}, colours::Charcoal);
+        setPaletteColour(label, {QPalette::Window}, colours::White);
         return label;
     };
     coBrandLabel_ = createBrandLabel(maintexts::CobrandText, "lblCobrand");
     connect(coBrandLabel_, &ClickableLabel::clicked, this,
-            [] { ignoringErrors([] { openWebPage(WebPage::CoBrandingPage); }); });
-    fullBrandLabel_ = createBrandLabel(maintexts::FullBrandText, "lblFullBrand");
+            [] { openWebPage(WebPage::CoBrandingPage); });
+    fullBrandLabel_ = createBrandLabel(FullBrandingLink, "lblFullBrand");
     connect(fullBrandLabel_, &ClickableLabel::clicked, this,
-            [] { ignoringErrors([] { openWebPage(WebPage::FullBrandingPage); }); });
+            [] { openWebPage(WebPage::FullBrandingPage); });
 }
 
 void MainWindow::createCurrentFigurePanel(QWidget* client) {
@@ -358,7 +336,6 @@ void MainWindow::createCurrentFigurePanel(QWidget* client) {
     // controls are written with every casting like a tab's.
     auto* panel = new QGroupBox(maintexts::CurrentFigureCaption, client);
     panel->setObjectName(QStringLiteral("currentFigurePanel"));
-    panel->setGeometry(CurrentFigurePanel.toPixels());
     currentFigure_ = buildFigurePanel(panel, QString());
     ClipboardGuard::install(currentFigure_.significance);
 }
@@ -373,25 +350,15 @@ void MainWindow::showFigure(int row, int tab) {
     tabFigures_.at(static_cast<std::size_t>(tab)).show(figure);
 }
 
-void MainWindow::centreOnScreen() {
-    adjustSize();
-    if (const QScreen* target = screen())
-        move(target->availableGeometry().center() - rect().center());
-}
-
 void MainWindow::enterReadyState() {
-    ignoringErrors([this] {
-        for (QLabel* dot : dots_)
-            dot->hide();
-    });
-    ignoringErrors([this] { castButton_->setText(maintexts::CastCaption); });
-    ignoringErrors([this] { bringHouseLabelsToFront(); });
-    ignoringErrors([this] { currentFigure_.clear(); });
-    ignoringErrors([this] {
-        for (const FigureControls& tab : tabFigures_)
-            tab.clear();
-    });
-    ignoringErrors([this] { houseLabels_[0]->hide(); });
+    for (QLabel* dot : dots_)
+        dot->hide();
+    castButton_->setText(maintexts::CastCaption);
+    bringHouseLabelsToFront();
+    currentFigure_.clear();
+    for (const FigureControls& tab : tabFigures_)
+        tab.clear();
+    houseLabels_[0]->hide();
 }
 
 void MainWindow::bringHouseLabelsToFront() {

@@ -4,6 +4,8 @@
 #include "ui/mainwindow/FigurePanel.h"
 #include "ui/report/ReportOperations.h"
 
+#include "geomancy/Reading.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -16,20 +18,12 @@ class QMenu;
 class QPushButton;
 class TwoRowTabWidget;
 
-namespace geomancy {
-class Reading;
-}
-
 // The working window: the cast figures as dots, the twelve-house chart, a
 // tab per casting with the figure's attributes, and the casting button whose
 // eight presses make a reading and whose ninth clears it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int DotCount = 32;
-    static constexpr int HouseCount = 12;
-    static constexpr int TabCount = 8;
-
     explicit MainWindow(geomancy::Reading& reading, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -63,7 +57,6 @@ private:
     void createBrandingFrame(QWidget* client);
     void createCurrentFigurePanel(QWidget* client);
     void registerFigureDisplay();
-    void centreOnScreen();
     void enterReadyState();
 
     // The figure display the model writes into.
@@ -71,7 +64,7 @@ private:
 
     // The casting sequence.
     void makeCasting(int k);
-    void showDots(int k);
+    void showDot(int slot);
     void placePlanet(int k);
     void resetReading();
     void bringHouseLabelsToFront();
@@ -95,12 +88,12 @@ private:
     ClickableLabel* descriptionLink_ = nullptr;
     ClickableLabel* coBrandLabel_ = nullptr;
     ClickableLabel* fullBrandLabel_ = nullptr;
-    std::array<QLabel*, DotCount> dots_{};
-    std::array<QLabel*, HouseCount> houseCells_{};
-    std::array<QLabel*, HouseCount + 1> houseLabels_{};
+    std::array<QLabel*, geomancy::LineValues::SlotCount> dots_{};
+    std::array<QLabel*, geomancy::HouseCount> houseCells_{};
+    std::array<QLabel*, geomancy::HouseCount + 1> houseLabels_{}; // the marker, then houses 1..12
     TwoRowTabWidget* tabs_ = nullptr;
     QPushButton* castButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
     FigureControls currentFigure_;
-    std::array<FigureControls, TabCount> tabFigures_{};
+    std::array<FigureControls, geomancy::CastingCount> tabFigures_{}; // a tab per casting
 };

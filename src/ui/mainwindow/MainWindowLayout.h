@@ -1,49 +1,45 @@
 #pragma once
 
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/Geometry.h"
 
-#include <QColor>
-#include <QRect>
+#include "geomancy/Reading.h"
 
 #include <array>
 
 // Every position of the main window, in twips relative to the control's
 // container, so that the whole layout can be read and checked in one place.
-// Twips::rect() turns them into pixels where the widgets are built.
 namespace mainlayout {
-
-struct TwipRect {
-    int left;
-    int top;
-    int width;
-    int height;
-
-    QRect toPixels() const { return twips::rect(left, top, width, height); }
-};
 
 // The client area below the menu bar.
 constexpr int ClientWidth = 12990;
 constexpr int ClientHeight = 8670;
 
-// Top-level controls.
-constexpr TwipRect Label61{495, 0, 11280, 450};
-constexpr TwipRect Rule{0, 480, 12960, 15}; // a one-pixel line from x 0 to 12960 at y 480
-constexpr TwipRect Label2{188, 500, 12615, 495};
-constexpr TwipRect FigureFrame{40, 900, 2775, 5775};
-constexpr TwipRect ChartFrame{2880, 900, 5055, 5175};
-constexpr TwipRect SSTab1{8040, 960, 4935, 7695};
-constexpr TwipRect CmdProceed{2880, 6180, 3615, 495};
-constexpr TwipRect CmdPrint{6600, 6180, 1335, 495};
-constexpr TwipRect Frame5{40, 6840, 7935, 1815};
-constexpr TwipRect CurrentFigurePanel{4800, 8640, 4215, 735};
+// The controls that appear once, each inside its container: the client
+// area, the figure frame, the chart frame or Frame5. lblCobrand and
+// lblFullBrand share one rectangle.
+constexpr ControlPlace Places[] = {
+    {"Label61", {495, 0, 11280, 450}},
+    {"rule", {0, 480, 12960, 15}}, // a one-pixel line from x 0 to 12960 at y 480
+    {"Label2", {188, 500, 12615, 495}},
+    {"figureFrame", {40, 900, 2775, 5775}},
+    {"dotColumn_0", {120, 240, 1250, 5415}},
+    {"dotColumn_1", {1440, 240, 1250, 5415}},
+    {"chartFrame", {2880, 900, 5055, 5175}},
+    {"Asc_0", {960, 250, 315, 195}}, // the Ascendant marker
+    {"chartCentre", {1320, 1440, 2400, 2400}},
+    {"chartCentreLabel", {1515, 2520, 1965, 345}},
+    {"SSTab1", {8040, 960, 4935, 7695}},
+    {"cmdProceed", {2880, 6180, 3615, 495}},
+    {"cmdPrint", {6600, 6180, 1335, 495}},
+    {"Frame5", {40, 6840, 7935, 1815}},
+    {"lblCobrand", {360, 600, 7185, 615}},
+    {"lblFullBrand", {360, 600, 7185, 615}},
+    {"currentFigurePanel", {4800, 8640, 4215, 735}},
+};
 
-// Inside Frame5: lblCobrand and lblFullBrand share one rectangle.
-constexpr TwipRect BrandLabels{360, 600, 7185, 615};
-
-// Inside the figure frame: two dot columns, each holding 16 dot boxes.
-constexpr std::array<TwipRect, 2> DotColumns{{{120, 240, 1250, 5415}, {1440, 240, 1250, 5415}}};
-constexpr int DotBoxCount = 32;
-constexpr int DotsPerColumn = 16;
+// Inside the figure frame: two dot columns, each holding the boxes of four
+// castings.
+constexpr int DotsPerColumn = geomancy::LineValues::SlotCount / 2;
 
 // Box i inside its column: four boxes per figure, 120 twips between figures.
 constexpr TwipRect dotBox(int i) {
@@ -62,7 +58,7 @@ struct ChartHouse {
 };
 
 // House 1 at the top left, then clockwise round a 4 by 4 grid.
-constexpr std::array<ChartHouse, 12> ChartHouses{{
+constexpr std::array<ChartHouse, geomancy::HouseCount> ChartHouses{{
     {120, 240, 360, 1200, 780, 840, 1020},
     {1320, 240, 1560, 1200, 780, 1890, 1020},
     {2520, 240, 2760, 1200, 780, 3045, 1020},
@@ -76,10 +72,6 @@ constexpr std::array<ChartHouse, 12> ChartHouses{{
     {120, 2640, 240, 3600, 900, 525, 3440},
     {120, 1440, 240, 2400, 900, 750, 2240},
 }};
-
-constexpr TwipRect AscendantMarker{960, 250, 315, 195}; // Asc(0)
-constexpr TwipRect ChartCentre{1320, 1440, 2400, 2400};
-constexpr TwipRect ChartCentreLabel{1515, 2520, 1965, 345};
 
 // SSTab1: two rows of four tab headers above the pages. The frames' tops
 // below are measured from the top of SSTab1, header rows included.
@@ -99,35 +91,24 @@ constexpr int SignificanceWidth = 3975;
 constexpr int SignificanceHeight = 855;
 
 struct PanelRow {
-    const char* header;
     int headerTop;
     const char* valueName; // without the "Display" suffix; also its design-time caption
     int valueTop;
 };
 
-// In display order: title, keyword, day, element, quality, planet, sign,
-// body part, direction, significance.
+// In display order, the order of maintexts::PanelHeaders: title, keyword,
+// day, element, quality, planet, sign, body part, direction, significance.
 constexpr std::array<PanelRow, 10> PanelRows{{
-    {"Geomantic Figure Name", 240, "lblGeomancyName", 480},
-    {"Keyword", 840, "lblKeyword", 1080},
-    {"Associated Day", 1440, "lblAssociatedDay", 1680},
-    {"Associated Element", 2040, "lblAssociatedElement", 2280},
-    {"Associated Quality", 2640, "lblAssociatedQuality", 2880},
-    {"Associated Planet", 3240, "lblAssociatedPlanet", 3480},
-    {"Associated Sign", 3840, "lblAssociatedSign", 4080},
-    {"Associated Body Part", 4440, "lblAssociatedBodyPart", 4680},
-    {"Direction", 5040, "lblDirection", 5280},
-    {"Significance", 5760, "txtSignificance", 6000},
+    {240, "lblGeomancyName", 480},
+    {840, "lblKeyword", 1080},
+    {1440, "lblAssociatedDay", 1680},
+    {2040, "lblAssociatedElement", 2280},
+    {2640, "lblAssociatedQuality", 2880},
+    {3240, "lblAssociatedPlanet", 3480},
+    {3840, "lblAssociatedSign", 4080},
+    {4440, "lblAssociatedBodyPart", 4680},
+    {5040, "lblDirection", 5280},
+    {5760, "txtSignificance", 6000},
 }};
-
-// Colours.
-inline const QColor DarkGrey{58, 58, 58};
-inline const QColor Blue{0, 0, 255};
-inline const QColor Red{255, 0, 0};
-inline const QColor Purple{192, 0, 192};
-inline const QColor DarkRed{192, 0, 0};
-inline const QColor DarkBlue{0, 0, 192};
-inline const QColor SignBrown{192, 64, 0};
-inline const QColor ButtonGrey{192, 192, 192};
 
 } // namespace mainlayout

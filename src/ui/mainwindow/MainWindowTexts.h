@@ -1,11 +1,24 @@
 #pragma once
 
+#include "geomancy/Reading.h"
+
 #include <QString>
 
 #include <array>
 
-// The fixed wording of the main window.
+// The fixed wording of the main window; the sentences it shares with other
+// windows are in ui/widgets/AppInfo.h.
 namespace maintexts {
+
+inline const QString FileMenu = QStringLiteral("&File");
+inline const QString ExitCommand = QStringLiteral("E&xit");
+inline const QString HelpMenu = QStringLiteral("&Help");
+inline const QString OnlineHelpCommand = QStringLiteral("&Online Help");
+inline const QString VisitUsCommand = QStringLiteral("&Visit Us Online");
+inline const QString UpdateCommand = QStringLiteral("&Check for Software Update");
+inline const QString AboutCommand = QStringLiteral("&About Software");
+inline const QString DonateCommand = QStringLiteral("&Donate");
+inline const QString MakeMoneyCommand = QStringLiteral("Make Money &Online");
 
 inline const QString CastCaption = QStringLiteral("Click to Find Position of (Planet)");
 inline const QString RefreshCaption = QStringLiteral("Refresh");
@@ -16,10 +29,14 @@ inline const QString CurrentFigureCaption = QStringLiteral("Geomantic Interpreta
 inline const QString ChartCentreCaption = QStringLiteral("Quorvale");
 inline const QString AscendantMarkerCaption = QStringLiteral("Asc");
 
-// Unlike the About window's copy of this sentence, the label has no final full stop.
-inline const QString Label2Text = QStringLiteral(
-    "Ririv Evazorarizad Azivoder associates the Geomantic Figures with the Western Astrology Natal "
-    "Chart. This calculates the position of the different planets in your chart based on geomancy");
+// The label of house h, "House 1" .. "House 12".
+inline QString houseLabelText(int house) {
+    return QStringLiteral("House %1").arg(house);
+}
+
+// What a screen reader says for a dot box showing one dot or two.
+inline const QString OneDotName = QStringLiteral("one dot");
+inline const QString TwoDotsName = QStringLiteral("two dots");
 
 // The label shows a single ampersand where the design text doubles it to
 // escape the mnemonic; a QLabel without a buddy shows text literally.
@@ -27,23 +44,32 @@ inline const QString CobrandText = QStringLiteral(
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
     "site's name &  link here. See \"Help\" for details.    Click Here for more info on co-branding.");
 
-inline const QString FullBrandText = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website. Click here for more details.");
-
 // The top line names the maker's home page, e.g. "www.azivoder.example".
-inline QString label61Text(const QString& homePage) {
+inline QString topLineText(const QString& homePage) {
     return QStringLiteral("The friendliest geomancy and astrology discussion board on the Web: visit %1")
         .arg(homePage);
 }
 
-inline const std::array<const char*, 8> TabCaptions{"Ascendant", "Sun",     "Moon",    "Venus",
-                                                    "Mercury",   "Saturn",  "Jupiter", "Mars"};
+inline const std::array<const char*, geomancy::CastingCount> TabCaptions{
+    "Ascendant", "Sun", "Moon", "Venus", "Mercury", "Saturn", "Jupiter", "Mars"};
 
-inline const std::array<const char*, 8> TabFrameCaptions{
+inline const std::array<const char*, geomancy::CastingCount> TabFrameCaptions{
     "Geomantic Interpretation for Asc",     "Geomantic Interpretation for Sun",
     "Geomantic Interpretation for Moon",    "Geomantic Interpretation for Venus",
     "Geomantic Interpretation for Mercury", "Geomantic Interpretation for Saturn",
     "Geomantic Interpretation for Jupiter", "Geomantic Interpretation for Mars"};
+
+// The headers of a figure panel, in display order: title, keyword, day,
+// element, quality, planet, sign, body part, direction, significance.
+inline const std::array<const char*, 10> PanelHeaders{"Geomantic Figure Name",
+                                                      "Keyword",
+                                                      "Associated Day",
+                                                      "Associated Element",
+                                                      "Associated Quality",
+                                                      "Associated Planet",
+                                                      "Associated Sign",
+                                                      "Associated Body Part",
+                                                      "Direction",
+                                                      "Significance"};
 
 } // namespace maintexts

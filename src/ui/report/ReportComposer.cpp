@@ -1,12 +1,14 @@
 #include "ui/report/ReportComposer.h"
 
 #include "geomancy/FigureCatalogue.h"
+#include "geomancy/Reading.h"
+#include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <iterator>
+#include <array>
 
 namespace {
 
@@ -34,9 +36,9 @@ constexpr ReportField Fields[] = {
 };
 
 // Casting 1 (the Ascendant) has no heading.
-constexpr const char* Headings[] = {
-    nullptr, "Sun Position", "Moon Position", "Venus Position",
-    "Mercury Position", "Saturn Position", "Jupiter Position", "Mars Position",
+constexpr std::array<const char*, geomancy::CastingCount> Headings{
+    nullptr,           "Sun Position",     "Moon Position", "Venus Position", "Mercury Position",
+    "Saturn Position", "Jupiter Position", "Mars Position",
 };
 
 const QString LineBreak = QStringLiteral("\r\n");
@@ -54,14 +56,18 @@ void insertPiece(QTextCursor& cursor, bool bold, const QColor& colour, const QSt
 
 QFont reportFont() { return fonts::verdana(9.75); }
 
-QColor reportLabelColour() { return QColor(128, 0, 0); }
+QColor reportLabelColour() {
+    return colours::Maroon;
+}
 
-QColor reportValueColour() { return QColor(0, 128, 0); }
+QColor reportValueColour() {
+    return colours::Green;
+}
 
 QString reportHeading(int castCount) {
-    if (castCount < 2 || castCount > static_cast<int>(std::size(Headings)))
+    if (castCount < 2 || castCount > geomancy::CastingCount)
         return QString();
-    return QString::fromLatin1(Headings[castCount - 1]);
+    return QString::fromLatin1(Headings[static_cast<std::size_t>(castCount - 1)]);
 }
 
 void prepareReportDocument(QTextDocument& document) {

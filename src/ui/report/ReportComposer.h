@@ -13,8 +13,8 @@ class QTextDocument;
 // Verdana 9.75 pt, the font of every character of the report.
 QFont reportFont();
 
-QColor reportLabelColour(); // headings and field labels: dark red
-QColor reportValueColour(); // field values: dark green
+QColor reportLabelColour(); // headings and field labels: maroon
+QColor reportValueColour(); // field values: green
 
 // "Sun Position" .. "Mars Position" for castings 2..8; empty otherwise.
 QString reportHeading(int castCount);

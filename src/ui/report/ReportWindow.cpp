@@ -5,34 +5,22 @@
 #include "ui/report/ReportFile.h"
 #include "ui/report/ReportPrinting.h"
 #include "ui/report/ReportWindowLayout.h"
+#include "ui/report/ReportWindowTexts.h"
 #include "ui/report/RtfWriter.h"
 #include "ui/report/SaveReportDialog.h"
 
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/ClipboardGuard.h"
+#include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/MessageBoxes.h"
-#include "ui/widgets/Twips.h"
 #include "web/WebPage.h"
 
 #include <QDir>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
-
-namespace {
-
-const QColor ButtonFace(192, 192, 192);
-
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-} // namespace
 
 ReportWindow::ReportWindow(QTextDocument* report, QWidget* parent) : QDialog(parent) {
     setUpWindow();
@@ -40,7 +28,7 @@ ReportWindow::ReportWindow(QTextDocument* report, QWidget* parent) : QDialog(par
     createReportBox(report);
     createButtons();
     createLinks();
-    placeControls();
+    placeControls(this, reportlayout::Places);
 }
 
 void ReportWindow::setUpWindow() {
@@ -50,8 +38,7 @@ void ReportWindow::setUpWindow() {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips::size(reportlayout::ClientWidth, reportlayout::ClientHeight));
-    setAutoFillBackground(true);
-    setColour(this, QPalette::Window, Qt::white);
+    setPaletteColour(this, {QPalette::Window}, colours::White);
 }
 
 void ReportWindow::createReportBox(QTextDocument* report) {
@@ -63,21 +50,21 @@ void ReportWindow::createReportBox(QTextDocument* report) {
     reportBox_->setReadOnly(true);
     reportBox_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     reportBox_->setFocusPolicy(Qt::StrongFocus);
-    setColour(reportBox_, QPalette::Base, Qt::white);
+    setPaletteColour(reportBox_, {QPalette::Base}, colours::White);
     ClipboardGuard::install(reportBox_);
 }
 
 void ReportWindow::createButtons() {
-    printButton_ = new QPushButton(tr("&Print"), this);
+    printButton_ = new QPushButton(reporttexts::PrintCaption, this);
     printButton_->setObjectName(QStringLiteral("cmdPrint"));
     printButton_->setFont(fonts::verdana(8.25, fonts::Bold));
 
-    saveButton_ = new QPushButton(tr("&Save"), this);
+    saveButton_ = new QPushButton(reporttexts::SaveCaption, this);
     saveButton_->setObjectName(QStringLiteral("cmdSave"));
     saveButton_->setFont(fonts::msSansSerif(8.25, fonts::Bold));
 
     for (QPushButton* button : {printButton_, saveButton_}) {
-        setColour(button, QPalette::Button, ButtonFace);
+        setPaletteColour(button, {QPalette::Button}, colours::Silver);
         // Return in the report box must not print or save by surprise.
         button->setAutoDefault(false);
     }
@@ -90,22 +77,21 @@ void ReportWindow::createButtons() {
 
 void ReportWindow::createLinks() {
     const QFont linkFont = fonts::verdana(8.25, fonts::Underline);
-    forumLink_ = ClickableLabel::createLink(tr("The Web's most popular geomancy forum"), linkFont, this);
+    forumLink_ = ClickableLabel::createLink(reporttexts::ForumLink, linkFont, this);
     forumLink_->setObjectName(QStringLiteral("Label14"));
 
-    homeLink_ = ClickableLabel::createLink(tr("Visit %1 now!").arg(homePageDisplayName()), linkFont, this);
+    homeLink_ = ClickableLabel::createLink(reporttexts::homePageLinkText(homePageDisplayName()),
+                                           linkFont, this);
     homeLink_->setObjectName(QStringLiteral("Label1"));
 
     brandingLink_ = ClickableLabel::createLink(
-        tr("Home Business Opportunity. Start your own Internet business and make money online. Get this "
-           "software fully branded for your website. Click here for more details."),
-        fonts::verdana(8.25, fonts::Bold | fonts::Underline), this);
+        FullBrandingLink, fonts::verdana(8.25, fonts::Bold | fonts::Underline), this);
     brandingLink_->setObjectName(QStringLiteral("Label15"));
     brandingLink_->setWordWrap(true);
 
     for (ClickableLabel* label : {forumLink_, homeLink_, brandingLink_}) {
         label->setAlignment(Qt::AlignCenter);
-        setColour(label, QPalette::WindowText, Qt::black);
+        setPaletteColour(label, {QPalette::WindowText}, colours::Black);
     }
 
     connect(forumLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
@@ -113,26 +99,11 @@ void ReportWindow::createLinks() {
     connect(brandingLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::FullBrandingPage); });
 }
 
-void ReportWindow::placeControls() {
-    for (const reportlayout::Placement& place : reportlayout::Placements) {
-        if (QWidget* control = findChild<QWidget*>(QLatin1String(place.objectName)))
-            control->setGeometry(twips::rect(place.left, place.top, place.width, place.height));
-    }
-}
-
 void ReportWindow::showEvent(QShowEvent* event) {
-    centreOnScreen();
+    centreOnScreen(this);
     // The entries were appended at the end; each opening starts at the top.
     reportBox_->moveCursor(QTextCursor::Start);
     QDialog::showEvent(event);
-}
-
-void ReportWindow::centreOnScreen() {
-    if (QScreen* display = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(display->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void ReportWindow::saveReport() {
@@ -142,8 +113,8 @@ void ReportWindow::saveReport() {
     const QString path = withRtfExtension(chosen);
     const QString reason = writeReportFile(path, documentToRtf(*reportBox_->document()));
     if (!reason.isEmpty()) {
-        MessageBoxes::error(this, tr("The report could not be saved as \"%1\".\r\n\r\n%2")
-                                    .arg(QDir::toNativeSeparators(path), reason));
+        MessageBoxes::error(this,
+                            reporttexts::saveFailedText(QDir::toNativeSeparators(path), reason));
     }
 }
 

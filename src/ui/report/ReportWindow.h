@@ -33,8 +33,6 @@ private:
     void createReportBox(QTextDocument* report);
     void createButtons();
     void createLinks();
-    void placeControls();
-    void centreOnScreen();
 
     QTextEdit* reportBox_ = nullptr;
     QPushButton* saveButton_ = nullptr;

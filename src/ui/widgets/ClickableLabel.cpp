@@ -10,7 +10,6 @@ ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(pa
 }
 
 void ClickableLabel::setLinkLook(bool link) {
-    link_ = link;
     QFont f = font();
     f.setUnderline(link);
     setFont(f);

@@ -11,7 +11,6 @@ public:
 
     // Underlines the current font and shows the pointing hand.
     void setLinkLook(bool link);
-    bool hasLinkLook() const { return link_; }
 
     // The label as a link: fixed font (underlined) and hand cursor.
     static ClickableLabel* createLink(const QString& text, const QFont& font, QWidget* parent);
@@ -24,6 +23,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool link_ = false;
     bool pressed_ = false;
 };

@@ -1,16 +1,17 @@
-#include "ui/widgets/WindowPlaces.h"
-
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/Geometry.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-void placeControls(QWidget* window, const TwipPlace* places, std::size_t count) {
+void placeControl(QWidget* control, const TwipRect& at) {
+    control->setGeometry(at.toPixels());
+}
+
+void placeControls(QWidget* window, const ControlPlace* places, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
-        const TwipPlace& place = places[i];
-        if (auto* control = window->findChild<QWidget*>(QString::fromLatin1(place.name)))
-            control->setGeometry(twips::rect(place.left, place.top, place.width, place.height));
+        if (auto* control = window->findChild<QWidget*>(QString::fromLatin1(places[i].name)))
+            placeControl(control, places[i].at);
     }
 }
 

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ui/widgets/Twips.h"
+
+#include <QRect>
+
+#include <cstddef>
+
+class QWidget;
+
+// Every window's layout is a table drawn up in twips, relative to each
+// control's container, so that a whole window can be read and checked in
+// one place. placeControls() is the one way a table reaches the widgets.
+
+struct TwipRect {
+    int left;
+    int top;
+    int width;
+    int height;
+
+    QRect toPixels() const { return twips::rect(left, top, width, height); }
+};
+
+// One row of a layout table: a control, found by its objectName, and its place.
+struct ControlPlace {
+    const char* name;
+    TwipRect at;
+};
+
+// Puts one control at its place. Controls that repeat (a row of dots, the
+// houses of the chart) have their places computed and come through here.
+void placeControl(QWidget* control, const TwipRect& at);
+
+// Puts every control of the table that exists among the (grand)children of
+// window at its place.
+void placeControls(QWidget* window, const ControlPlace* places, std::size_t count);
+
+template <std::size_t N> void placeControls(QWidget* window, const ControlPlace (&places)[N]) {
+    placeControls(window, places, N);
+}
+
+// Puts a top-level window, frame included, in the middle of the available
+// area of the screen it is on.
+void centreOnScreen(QWidget* window);
