@@ -40,6 +40,20 @@ foreach(file IN LISTS everything)
     endif()
 endforeach()
 
+# The console tool is installed beside the program and reads with no display.
+set(reading_tool "${root}/bin/azivoder-reading")
+if(NOT EXISTS "${reading_tool}")
+    fail("azivoder-reading is not installed beside the program")
+else()
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+                "${reading_tool}" --seed 1 --format json
+        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0 OR NOT out MATCHES "\"castings\"")
+        fail("the installed azivoder-reading did not read (${rc}): ${err}")
+    endif()
+endif()
+
 set(desktop "${root}/share/applications/${APP_ID}.desktop")
 set(metainfo "${root}/share/metainfo/${APP_ID}.metainfo.xml")
 foreach(file IN ITEMS "${desktop}" "${metainfo}")
