@@ -13,6 +13,7 @@
 #include "web/WebPage.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
@@ -108,6 +109,7 @@ private slots:
     void closingTheExitWindowEndsWithNoWindowLeft_data();
     void closingTheExitWindowEndsWithNoWindowLeft();
     void closeAllAndEndClosesTheHiddenReportWindow();
+    void startingLeavesTheClipboardAlone();
 
 private:
     std::unique_ptr<UrlCatcher> browser_;
@@ -367,6 +369,20 @@ void TestProgram::closeAllAndEndClosesTheHiddenReportWindow() {
     QCOMPARE(f.ends, 1);
     QCOMPARE(visibleWindows(), 0);
     QVERIFY(!f.program->exitWindow()); // closing the main window on the way out shows nothing
+}
+
+void TestProgram::startingLeavesTheClipboardAlone() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("copied in another program"));
+    ProgramFixture f;
+    QVERIFY(f.start());
+    QVERIFY(QTest::qWaitForWindowExposed(f.main()));
+    QCoreApplication::processEvents();
+    QCOMPARE(clipboard->text(), QStringLiteral("copied in another program"));
+
+    // The first casting is what empties it.
+    f.castOnce();
+    QCOMPARE(clipboard->text(), QString());
 }
 
 QTEST_MAIN(TestProgram)
