@@ -52,6 +52,7 @@ void ReportWindow::createReportBox(QTextDocument* report) {
     reportBox_->setFocusPolicy(Qt::StrongFocus);
     setPaletteColour(reportBox_, {QPalette::Base}, colours::White);
     ClipboardGuard::install(reportBox_);
+    ClipboardGuard::offerSelection(reportBox_);
 }
 
 void ReportWindow::createButtons() {

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <stdexcept>
@@ -422,23 +423,33 @@ void TestMainWindow::exhaustedRandomSourceStillAdvances() {
 
 void TestMainWindow::clipboardIsEmptiedOverSignificanceBoxes_data() {
     QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("onScrollBar");
     QTest::addColumn<int>("event");
     for (const char* box : {"txtSignificance", "txtSignificanceDisplay_0", "txtSignificanceDisplay_7"}) {
-        QTest::addRow("%s, move", box) << box << int(QEvent::MouseMove);
-        QTest::addRow("%s, press", box) << box << int(QEvent::MouseButtonPress);
-        QTest::addRow("%s, release", box) << box << int(QEvent::MouseButtonRelease);
+        for (bool onScrollBar : {false, true}) {
+            const char* part = onScrollBar ? "scroll bar" : "text";
+            QTest::addRow("%s, %s, move", box, part)
+                << box << onScrollBar << int(QEvent::MouseMove);
+            QTest::addRow("%s, %s, press", box, part)
+                << box << onScrollBar << int(QEvent::MouseButtonPress);
+            QTest::addRow("%s, %s, release", box, part)
+                << box << onScrollBar << int(QEvent::MouseButtonRelease);
+        }
     }
 }
 
 void TestMainWindow::clipboardIsEmptiedOverSignificanceBoxes() {
     QFETCH(QString, box);
+    QFETCH(bool, onScrollBar);
     QFETCH(int, event);
     MainWindowFixture f;
     auto* edit = f.find<QTextEdit>(box);
     QVERIFY(!edit->hasFocus());
     QVERIFY(edit->toPlainText().isEmpty());
     QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
-    sendMouse(edit->viewport(), static_cast<QEvent::Type>(event));
+    QWidget* target =
+        onScrollBar ? static_cast<QWidget*>(edit->verticalScrollBar()) : edit->viewport();
+    sendMouse(target, static_cast<QEvent::Type>(event));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());
 }
 

@@ -17,6 +17,8 @@
 #include <QClipboard>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -140,6 +142,8 @@ private slots:
     void resetEmptiesTheClipboard();
     void mouseOverTheReportEmptiesTheClipboard_data();
     void mouseOverTheReportEmptiesTheClipboard();
+    void selectedTextIsOfferedAsThePrimarySelection();
+    void anotherProgramsSelectionIsLeftAlone();
 
     void showIsModalAndClosingKeepsTheReport();
     void reopeningAfterTheResetShowsTheNewReading();
@@ -333,19 +337,24 @@ void TestReportWindow::resetEmptiesTheClipboard() {
 
 void TestReportWindow::mouseOverTheReportEmptiesTheClipboard_data() {
     QTest::addColumn<QString>("action");
-    QTest::newRow("move") << "move";
-    QTest::newRow("press") << "press";
-    QTest::newRow("release") << "release";
-    QTest::newRow("click") << "click";
+    QTest::addColumn<bool>("onScrollBar");
+    for (bool onScrollBar : {false, true}) {
+        const char* part = onScrollBar ? "scroll bar" : "text";
+        for (const char* action : {"move", "press", "release", "click"})
+            QTest::addRow("%s, %s", part, action) << action << onScrollBar;
+    }
 }
 
 void TestReportWindow::mouseOverTheReportEmptiesTheClipboard() {
     QFETCH(QString, action);
+    QFETCH(bool, onScrollBar);
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    QWidget* area = window->reportBox()->viewport();
+    QWidget* area = onScrollBar ? static_cast<QWidget*>(window->reportBox()->verticalScrollBar())
+                                : window->reportBox()->viewport();
+    QVERIFY(area->isVisible()); // a whole reading is longer than the box
     const QPoint where = area->rect().center();
     QTest::mouseMove(area, where - QPoint(10, 10)); // start elsewhere in the box
     QGuiApplication::clipboard()->setText(QStringLiteral("copied"));
@@ -359,6 +368,72 @@ void TestReportWindow::mouseOverTheReportEmptiesTheClipboard() {
     else
         QTest::mouseClick(area, Qt::LeftButton, {}, where);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+    window->close();
+}
+
+void TestReportWindow::selectedTextIsOfferedAsThePrimarySelection() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection())
+        QSKIP("This platform has no primary selection; the X11 run checks it");
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTextEdit* box = window->reportBox();
+
+    selectBetween(box, QStringLiteral("Rubeus"), QStringLiteral("Red"));
+    QTRY_COMPARE(clipboard->text(QClipboard::Selection), QStringLiteral("Rubeus - Red"));
+    QVERIFY(clipboard->ownsSelection());
+
+    // The rule empties the clipboard, but the text still shown selected
+    // stays offered for a middle click.
+    clipboard->setText(QStringLiteral("copied"));
+    QTest::mouseMove(box->viewport(), box->viewport()->rect().center());
+    QCOMPARE(clipboard->text(), QString());
+    QCOMPARE(clipboard->text(QClipboard::Selection), QStringLiteral("Rubeus - Red"));
+
+    // Once nothing is selected, nothing of the report is left there.
+    box->moveCursor(QTextCursor::Start);
+    QTRY_VERIFY(clipboard->text(QClipboard::Selection).isEmpty());
+    window->close();
+}
+
+void TestReportWindow::anotherProgramsSelectionIsLeftAlone() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection())
+        QSKIP("This platform has no primary selection; the X11 run checks it");
+    const QString xclip = QStandardPaths::findExecutable(QStringLiteral("xclip"));
+    if (xclip.isEmpty())
+        QSKIP("xclip is needed to play the other program");
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTextEdit* box = window->reportBox();
+
+    // Ours, then dropped when the rule fires with nothing selected.
+    selectBetween(box, QStringLiteral("Rubeus"), QStringLiteral("Red"));
+    QTRY_VERIFY(clipboard->ownsSelection());
+    QTextCursor cursor = box->textCursor();
+    cursor.clearSelection();
+    box->setTextCursor(cursor);
+    QTest::mouseMove(box->viewport(), box->viewport()->rect().center());
+    QTRY_VERIFY(!clipboard->ownsSelection());
+
+    // Another program's selection survives the rule.
+    QProcess other;
+    other.start(
+        xclip, {QStringLiteral("-selection"), QStringLiteral("primary"), QStringLiteral("-quiet")});
+    QVERIFY(other.waitForStarted());
+    other.write("selected elsewhere");
+    other.closeWriteChannel();
+    QTRY_COMPARE(clipboard->text(QClipboard::Selection), QStringLiteral("selected elsewhere"));
+    QVERIFY(!clipboard->ownsSelection());
+    QTest::mouseMove(box->viewport(), box->viewport()->rect().center() + QPoint(5, 5));
+    QTest::mouseClick(box->verticalScrollBar(), Qt::LeftButton);
+    QCOMPARE(clipboard->text(QClipboard::Selection), QStringLiteral("selected elsewhere"));
+    other.kill();
+    other.waitForFinished();
     window->close();
 }
 
