@@ -144,6 +144,7 @@ private slots:
     void mouseOverTheReportEmptiesTheClipboard();
     void selectedTextIsOfferedAsThePrimarySelection();
     void anotherProgramsSelectionIsLeftAlone();
+    void enterPressesTheFocusedButtonOnly();
 
     void showIsModalAndClosingKeepsTheReport();
     void reopeningAfterTheResetShowsTheNewReading();
@@ -434,6 +435,41 @@ void TestReportWindow::anotherProgramsSelectionIsLeftAlone() {
     QCOMPARE(clipboard->text(QClipboard::Selection), QStringLiteral("selected elsewhere"));
     other.kill();
     other.waitForFinished();
+    window->close();
+}
+
+void TestReportWindow::enterPressesTheFocusedButtonOnly() {
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTemporaryDir dir;
+    SaveReportDialog::script().queueAnswer(dir.filePath(QStringLiteral("keys.rtf")));
+
+    // Return in the report box, also after a button has had the focus,
+    // presses nothing.
+    window->reportBox()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdPrint"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(PrintReportDialog::script().shown().size(), 0);
+    QCOMPARE(SaveReportDialog::script().shown().size(), 0);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Print
+    QCOMPARE(PrintReportDialog::script().shown().size(), 1);
+    QCOMPARE(SaveReportDialog::script().shown().size(), 0);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdSave"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(SaveReportDialog::script().shown().size(), 1);
+    QCOMPARE(PrintReportDialog::script().shown().size(), 1);
+    QVERIFY(
+        readFile(dir.filePath(QStringLiteral("keys.rtf"))).startsWith(QLatin1String("{\\rtf1")));
     window->close();
 }
 
