@@ -310,8 +310,11 @@ void MainWindow::createButtons(QWidget* client) {
 }
 
 void MainWindow::createBrandingFrame(QWidget* client) {
-    auto* frame = new QGroupBox(client);
+    // A plain frame: a group box is painted with the style's tint inside,
+    // and this one is white.
+    auto* frame = new QFrame(client);
     frame->setObjectName(QStringLiteral("Frame5"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     setPaletteColour(frame, {QPalette::Window}, colours::White);
 
     // Both labels fill the same rectangle on an opaque background, so the

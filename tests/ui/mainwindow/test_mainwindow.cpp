@@ -93,6 +93,7 @@ private slots:
     void arrowsMoveAlongTheHeadersAndSelect();
     void pageKeysSwitchTabsFromAnywhere_data();
     void pageKeysSwitchTabsFromAnywhere();
+    void brandingFrameIsWhiteInside();
 };
 
 void TestMainWindow::readyStateShowsNothingCast() {
@@ -582,6 +583,20 @@ void TestMainWindow::pageKeysSwitchTabsFromAnywhere() {
         QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
         QCOMPARE(f.tabs()->currentIndex(), step.expected);
     }
+}
+
+void TestMainWindow::brandingFrameIsWhiteInside() {
+    MainWindowFixture f;
+    QWidget* frame = f.find(QStringLiteral("Frame5"));
+    const QImage picture = frame->grab().toImage();
+    const QRect label = f.find(QStringLiteral("lblCobrand"))->geometry();
+    // Between the border and the labels, in every margin.
+    const QPoint inside[] = {{8, 8},
+                             {frame->width() / 2, label.top() / 2},
+                             {label.left() / 2, frame->height() / 2},
+                             {frame->width() - 8, frame->height() - 8}};
+    for (const QPoint& at : inside)
+        QCOMPARE(QColor(picture.pixel(at)), QColor(Qt::white));
 }
 
 QTEST_MAIN(TestMainWindow)
