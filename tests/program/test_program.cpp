@@ -6,13 +6,16 @@
 #include "support/UrlCatcher.h"
 #include "ui/exit/ExitWindow.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/report/PrintReportDialog.h"
 #include "ui/report/Report.h"
 #include "ui/report/ReportWindow.h"
+#include "ui/report/SaveReportDialog.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "web/WebPage.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
@@ -108,6 +111,8 @@ private slots:
     void closingTheExitWindowEndsWithNoWindowLeft_data();
     void closingTheExitWindowEndsWithNoWindowLeft();
     void closeAllAndEndClosesTheHiddenReportWindow();
+    void startingLeavesTheClipboardAlone();
+    void keyboardAloneCastsAndSavesAndPrintsTheReport();
 
 private:
     std::unique_ptr<UrlCatcher> browser_;
@@ -367,6 +372,77 @@ void TestProgram::closeAllAndEndClosesTheHiddenReportWindow() {
     QCOMPARE(f.ends, 1);
     QCOMPARE(visibleWindows(), 0);
     QVERIFY(!f.program->exitWindow()); // closing the main window on the way out shows nothing
+}
+
+void TestProgram::startingLeavesTheClipboardAlone() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("copied in another program"));
+    ProgramFixture f;
+    QVERIFY(f.start());
+    QVERIFY(QTest::qWaitForWindowExposed(f.main()));
+    QCoreApplication::processEvents();
+    QCOMPARE(clipboard->text(), QStringLiteral("copied in another program"));
+
+    // The first casting is what empties it.
+    f.castOnce();
+    QCOMPARE(clipboard->text(), QString());
+}
+
+void TestProgram::keyboardAloneCastsAndSavesAndPrintsTheReport() {
+    SaveReportDialog::script().setScripted(true);
+    SaveReportDialog::script().clear();
+    PrintReportDialog::script().setScripted(true);
+    PrintReportDialog::script().clear();
+    QTemporaryDir saved;
+    const QString path = saved.filePath(QStringLiteral("reading.rtf"));
+    SaveReportDialog::script().queueAnswer(path);
+
+    ProgramFixture f;
+    QVERIFY(f.start());
+    f.main()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.main()));
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdProceed"));
+    f.random.appendLines({2, 1, 2, 2, 2, 1, 2, 2, 2, 2, 2, 1, 2, 2, 2, 2});
+    for (int k = 1; k <= 8; ++k)
+        press(Qt::Key_Return);
+    QCOMPARE(f.program->reading().castCount(), std::int16_t(8));
+
+    // Print opens the report; there Tab leads from the report to Print and Save.
+    QStringList focusInReport;
+    QTimer::singleShot(0, f.main(), [&] {
+        QWidget* report = QApplication::activeModalWidget();
+        if (!report)
+            return;
+        // The keys go to the window's focus, whether or not the test
+        // platform has made the window active.
+        const auto pressInReport = [report](Qt::Key key) {
+            QTest::keyClick(report->focusWidget(), key);
+        };
+        findControl<QWidget>(report, QStringLiteral("RTB"))->setFocus();
+        pressInReport(Qt::Key_Return); // in the report itself: nothing
+        for (int i = 0; i < 2; ++i) {
+            pressInReport(Qt::Key_Tab);
+            focusInReport << report->focusWidget()->objectName();
+            pressInReport(Qt::Key_Return);
+        }
+        pressInReport(Qt::Key_Escape);
+    });
+    QTimer::singleShot(5000, f.main(), [] { // should the report not have come up modal
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdPrint"));
+    press(Qt::Key_Return);
+
+    QCOMPARE(focusInReport, (QStringList{"cmdPrint", "cmdSave"}));
+    QCOMPARE(PrintReportDialog::script().shown().size(), 1);
+    QCOMPARE(SaveReportDialog::script().shown().size(), 1);
+    QVERIFY(QFile::exists(path));
+    QVERIFY(!QApplication::activeModalWidget());
+    SaveReportDialog::script().setScripted(false);
+    PrintReportDialog::script().setScripted(false);
 }
 
 QTEST_MAIN(TestProgram)

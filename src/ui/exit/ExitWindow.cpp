@@ -8,6 +8,7 @@
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Geometry.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/ReturnPress.h"
 #include "ui/widgets/StepRunner.h"
 #include "web/WebPage.h"
 
@@ -109,6 +110,7 @@ QString ExitWindow::supportMessage(int index) {
 void ExitWindow::createControls() {
     closeButton_ = named(new QPushButton(exittexts::ExitCaption, this), "cmdClose");
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    pressOnReturn(closeButton_);
 
     auto* picture = named(new QLabel(this), "Picture1");
     picture->setPixmap(appIcon().pixmap(32, 32));
@@ -149,6 +151,7 @@ void ExitWindow::createReferralFrame() {
     setPaletteColour(submitButton_, {QPalette::WindowText, QPalette::ButtonText},
                      colours::system(QPalette::ButtonText));
     connect(submitButton_, &QPushButton::clicked, this, &ExitWindow::submitReferral);
+    pressOnReturn(submitButton_);
 
     messageField_ = named(new QPlainTextEdit(frame), "txtMessage");
     messageField_->setFont(boxFont());

@@ -8,6 +8,7 @@
 #include "geomancy/FigureCatalogue.h"
 
 #include <QLabel>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace {
@@ -45,7 +46,8 @@ QTextEdit* createSignificanceBox(QWidget* frame, const PanelRow& row, const QStr
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setAccessibleName(header);
-    box->setPlainText(QString::fromLatin1(row.valueName));
+    // Starts empty: every change of its text empties the clipboard, and the
+    // window's load must leave the user's clipboard alone.
     return box;
 }
 
@@ -54,7 +56,9 @@ QTextEdit* createSignificanceBox(QWidget* frame, const PanelRow& row, const QStr
 void FigureControls::clear() const {
     for (QLabel* label : labels)
         label->clear();
-    significance->clear();
+    // Clearing an empty box is no change, so it must not empty the clipboard.
+    if (!significance->document()->isEmpty())
+        significance->clear();
 }
 
 void FigureControls::show(const geomancy::CatalogueRow& row) const {

@@ -31,6 +31,7 @@ struct FigureControls {
 
 // Builds the ten header labels and ten value controls inside `frame`. Each
 // value control is named after its row plus `nameSuffix` ("" for the
-// current figure, "Display_3" for tab 3) and starts with its design-time
-// caption, the row's name without any suffix, as the window's load clears it.
+// current figure, "Display_3" for tab 3). The value labels start with their
+// design-time caption, the row's name without any suffix, as the window's
+// load clears them; the significance box starts empty.
 FigureControls buildFigurePanel(QWidget* frame, const QString& nameSuffix);

@@ -8,6 +8,7 @@
 #include "ui/widgets/ClipboardGuard.h"
 #include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
+#include "ui/widgets/ReturnPress.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 #include "web/WebPage.h"
 
@@ -80,6 +81,7 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     adjustSize(); // the menu bar's height counts before the window is centred
     centreOnScreen(this);
     enterReadyState();
+    castButton_->setFocus(); // the window opens ready for the first casting
 }
 
 MainWindow::~MainWindow() {
@@ -294,6 +296,7 @@ void MainWindow::createButtons(QWidget* client) {
         button->setObjectName(QLatin1String(name));
         button->setFont(font);
         setPaletteColour(button, {QPalette::Button}, colours::Silver);
+        pressOnReturn(button);
         return button;
     };
     castButton_ =
@@ -307,8 +310,11 @@ void MainWindow::createButtons(QWidget* client) {
 }
 
 void MainWindow::createBrandingFrame(QWidget* client) {
-    auto* frame = new QGroupBox(client);
+    // A plain frame: a group box is painted with the style's tint inside,
+    // and this one is white.
+    auto* frame = new QFrame(client);
     frame->setObjectName(QStringLiteral("Frame5"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     setPaletteColour(frame, {QPalette::Window}, colours::White);
 
     // Both labels fill the same rectangle on an opaque background, so the
@@ -338,6 +344,8 @@ void MainWindow::createCurrentFigurePanel(QWidget* client) {
     panel->setObjectName(QStringLiteral("currentFigurePanel"));
     currentFigure_ = buildFigurePanel(panel, QString());
     ClipboardGuard::install(currentFigure_.significance);
+    // Out of the tab order, or the focus would vanish below the window's edge.
+    currentFigure_.significance->setFocusPolicy(Qt::NoFocus);
 }
 
 void MainWindow::registerFigureDisplay() {

@@ -15,6 +15,7 @@
 #include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/ReturnPress.h"
 #include "web/WebPage.h"
 
 #include <QDir>
@@ -52,6 +53,7 @@ void ReportWindow::createReportBox(QTextDocument* report) {
     reportBox_->setFocusPolicy(Qt::StrongFocus);
     setPaletteColour(reportBox_, {QPalette::Base}, colours::White);
     ClipboardGuard::install(reportBox_);
+    ClipboardGuard::offerSelection(reportBox_);
 }
 
 void ReportWindow::createButtons() {
@@ -65,8 +67,10 @@ void ReportWindow::createButtons() {
 
     for (QPushButton* button : {printButton_, saveButton_}) {
         setPaletteColour(button, {QPalette::Button}, colours::Silver);
-        // Return in the report box must not print or save by surprise.
+        // Return in the report box must not print or save by surprise;
+        // Return on a button presses that button.
         button->setAutoDefault(false);
+        pressOnReturn(button);
     }
     setTabOrder(reportBox_, printButton_);
     setTabOrder(printButton_, saveButton_);

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QTextEdit>
 
 ClipboardGuard::ClipboardGuard(QTextEdit* edit) : QObject(edit) {
@@ -12,6 +13,13 @@ ClipboardGuard::ClipboardGuard(QTextEdit* edit) : QObject(edit) {
     edit->installEventFilter(this);
     edit->viewport()->installEventFilter(this);
     connect(edit, &QTextEdit::textChanged, this, &ClipboardGuard::emptyClipboard);
+    connect(edit, &QTextEdit::textChanged, this, &ClipboardGuard::dropOwnSelection);
+    // The scroll bars and their frames belong to the box: the mouse over
+    // them is over it.
+    for (QWidget* part : edit->findChildren<QWidget*>()) {
+        part->setMouseTracking(true);
+        part->installEventFilter(this);
+    }
 }
 
 void ClipboardGuard::install(QTextEdit* edit) {
@@ -31,9 +39,56 @@ bool ClipboardGuard::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
         emptyClipboard();
+        dropOwnSelection();
         break;
     default:
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+namespace {
+
+// The box whose selection this program offers as the primary selection.
+QPointer<QTextEdit>& offeringBox() {
+    static QPointer<QTextEdit> box;
+    return box;
+}
+
+bool offersLiveSelection() {
+    const QTextEdit* box = offeringBox();
+    return box != nullptr && box->isVisible() && box->textCursor().hasSelection();
+}
+
+} // namespace
+
+void ClipboardGuard::offerSelection(QTextEdit* edit) {
+    if (edit == nullptr)
+        return;
+    connect(edit, &QTextEdit::selectionChanged, edit, [edit] {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (clipboard == nullptr || !clipboard->supportsSelection())
+            return;
+        const QTextCursor cursor = edit->textCursor();
+        if (!cursor.hasSelection()) {
+            if (offeringBox() == edit)
+                dropOwnSelection(); // nothing is shown selected any more
+            return;
+        }
+        offeringBox() = edit;
+        // Paragraphs and line breaks as plain line feeds, as copying gives them.
+        QString text = cursor.selectedText();
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+        clipboard->setText(text, QClipboard::Selection);
+    });
+}
+
+void ClipboardGuard::dropOwnSelection() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr || !clipboard->supportsSelection() || !clipboard->ownsSelection())
+        return;
+    if (offersLiveSelection())
+        return;
+    clipboard->clear(QClipboard::Selection);
 }

@@ -15,6 +15,16 @@ public:
 
     static void emptyClipboard();
 
+    // Where the system has a primary selection (X11), offers the text
+    // selected in `edit` as that selection, which a middle click pastes, so
+    // that the report stays pasteable although the clipboard is emptied.
+    static void offerSelection(QTextEdit* edit);
+
+    // Drops the primary selection when this program holds it, unless it is
+    // the text still shown selected in a box that offers its selection.
+    // Another program's selection is never touched.
+    static void dropOwnSelection();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,7 +1,9 @@
 #include "ui/widgets/TwoRowTabWidget.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
@@ -36,6 +38,7 @@ TwoRowTabWidget::TwoRowTabWidget(int tabsPerRow, int headerRowHeight, QWidget* p
       group_(new QButtonGroup(this)), pages_(new QStackedWidget(this)) {
     group_->setExclusive(true);
     connect(group_, &QButtonGroup::idClicked, this, &TwoRowTabWidget::setCurrentIndex);
+    createPageShortcuts();
 }
 
 int TwoRowTabWidget::addTab(QWidget* page, const QString& text) {
@@ -44,9 +47,11 @@ int TwoRowTabWidget::addTab(QWidget* page, const QString& text) {
     header->setObjectName(QStringLiteral("tabHeader_%1").arg(index));
     group_->addButton(header, index);
     headers_.append(header);
+    header->installEventFilter(this);
     pages_->addWidget(page);
     if (current_ < 0)
         setCurrentIndex(index);
+    updateTabStops();
     placeHeaders();
     return index;
 }
@@ -69,10 +74,69 @@ int TwoRowTabWidget::pageOffset() const { return rowCount() * headerRowHeight_; 
 void TwoRowTabWidget::setCurrentIndex(int index) {
     if (index < 0 || index >= headers_.size() || index == current_)
         return;
+    const bool headerHadFocus = current_ >= 0 && headers_[current_]->hasFocus();
     current_ = index;
     headers_[index]->setChecked(true);
     pages_->setCurrentIndex(index);
+    updateTabStops();
+    if (headerHadFocus)
+        headers_[index]->setFocus(Qt::TabFocusReason);
     emit currentChanged(index);
+}
+
+void TwoRowTabWidget::updateTabStops() {
+    // One stop for all the headers, as a tab bar has: the selected one.
+    for (int i = 0; i < headers_.size(); ++i)
+        headers_[i]->setFocusPolicy(i == current_ ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TwoRowTabWidget::selectByKeyboard(int index) {
+    if (index < 0 || index >= headers_.size())
+        return;
+    setCurrentIndex(index);
+    headers_[index]->setFocus(Qt::TabFocusReason);
+}
+
+bool TwoRowTabWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !headers_.contains(watched))
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return QWidget::eventFilter(watched, event);
+    // Left and Right run through the headers in order, from one row into
+    // the next; Up and Down move to the same place in the other row.
+    switch (key->key()) {
+    case Qt::Key_Left:
+        selectByKeyboard(current_ - 1);
+        return true;
+    case Qt::Key_Right:
+        selectByKeyboard(current_ + 1);
+        return true;
+    case Qt::Key_Up:
+        selectByKeyboard(current_ - tabsPerRow_);
+        return true;
+    case Qt::Key_Down:
+        selectByKeyboard(current_ + tabsPerRow_);
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+void TwoRowTabWidget::createPageShortcuts() {
+    // As in every tabbed window: the next or previous page, round the end.
+    const auto step = [this](int by) {
+        if (!headers_.isEmpty())
+            setCurrentIndex((current_ + by + headers_.size()) % headers_.size());
+    };
+    const QKeySequence next[] = {QKeySequence(Qt::CTRL | Qt::Key_Tab),
+                                 QKeySequence(Qt::CTRL | Qt::Key_PageDown)};
+    const QKeySequence previous[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                     QKeySequence(Qt::CTRL | Qt::Key_PageUp)};
+    for (const QKeySequence& keys : next)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(1); });
+    for (const QKeySequence& keys : previous)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(-1); });
 }
 
 void TwoRowTabWidget::resizeEvent(QResizeEvent* event) {

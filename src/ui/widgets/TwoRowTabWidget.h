@@ -21,7 +21,10 @@ protected:
 
 // A tab control whose headers wrap into rows of a fixed number of tabs
 // (QTabWidget keeps them in one row). The first row holds tabs 0 .. n-1;
-// the rows stay where they are whichever tab is selected.
+// the rows stay where they are whichever tab is selected. The keyboard works
+// it as a tab bar: Tab reaches the selected header only, the arrow keys move
+// to a neighbouring header and select it, and Ctrl+Tab, Ctrl+Shift+Tab,
+// Ctrl+PgDown and Ctrl+PgUp switch pages from anywhere in the window.
 class TwoRowTabWidget : public QWidget {
     Q_OBJECT
 public:
@@ -49,10 +52,14 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void placeHeaders();
     int rowCount() const;
+    void createPageShortcuts();
+    void selectByKeyboard(int index);
+    void updateTabStops();
 
     int tabsPerRow_;
     int headerRowHeight_;

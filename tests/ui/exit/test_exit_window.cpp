@@ -303,6 +303,13 @@ void TestExitWindow::otherBoxesAcceptBlanks() {
 
 void TestExitWindow::untouchedFormAsksForProperAddresses() {
     Fixture f;
+    // Return on the focused button sends as a click does.
+    QTest::keyClick(f.find("cmdSubmit"), Qt::Key_Return);
+    QCOMPARE(MessageBoxes::script().shown().size(), 1);
+    QCOMPARE(MessageBoxes::script().shown().first().text,
+             QStringLiteral("Please Enter Proper Email Address"));
+    MessageBoxes::script().clear();
+
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
     QCOMPARE(MessageBoxes::script().shown().size(), 1);
     QCOMPARE(MessageBoxes::script().shown().first().text,
@@ -372,15 +379,20 @@ void TestExitWindow::lblGoToHomeOpensOtherSoftware() {
 
 void TestExitWindow::exitAndCloseBoxBothReportClosing_data() {
     QTest::addColumn<bool>("byExitButton");
-    QTest::newRow("E&xit") << true;
-    QTest::newRow("close box") << false;
+    QTest::addColumn<int>("key");
+    QTest::newRow("E&xit") << true << 0;
+    QTest::newRow("Return on E&xit") << true << int(Qt::Key_Return);
+    QTest::newRow("close box") << false << 0;
 }
 
 void TestExitWindow::exitAndCloseBoxBothReportClosing() {
     QFETCH(bool, byExitButton);
+    QFETCH(int, key);
     Fixture f;
     QSignalSpy closed(&f.window, &ExitWindow::closed);
-    if (byExitButton)
+    if (key != 0)
+        QTest::keyClick(f.find("cmdClose"), static_cast<Qt::Key>(key));
+    else if (byExitButton)
         QTest::mouseClick(f.find("cmdClose"), Qt::LeftButton);
     else
         f.window.close();

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <stdexcept>
@@ -52,6 +53,13 @@ void sendMouse(QWidget* target, QEvent::Type type) {
     QCoreApplication::sendEvent(target, &event);
 }
 
+// Shows the window and makes it the active one, so keys go where a user's would.
+void showActive(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -79,6 +87,13 @@ private slots:
     void clipboardIsEmptiedOverSignificanceBoxes();
     void everyCastingEmptiesTheClipboard();
     void closingEmitsClosed();
+
+    void enterCastsAWholeReadingFromTheStartingFocus();
+    void tabReachesOnlyTheSelectedHeaderAndNothingOffTheWindow();
+    void arrowsMoveAlongTheHeadersAndSelect();
+    void pageKeysSwitchTabsFromAnywhere_data();
+    void pageKeysSwitchTabsFromAnywhere();
+    void brandingFrameIsWhiteInside();
 };
 
 void TestMainWindow::readyStateShowsNothingCast() {
@@ -422,23 +437,33 @@ void TestMainWindow::exhaustedRandomSourceStillAdvances() {
 
 void TestMainWindow::clipboardIsEmptiedOverSignificanceBoxes_data() {
     QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("onScrollBar");
     QTest::addColumn<int>("event");
     for (const char* box : {"txtSignificance", "txtSignificanceDisplay_0", "txtSignificanceDisplay_7"}) {
-        QTest::addRow("%s, move", box) << box << int(QEvent::MouseMove);
-        QTest::addRow("%s, press", box) << box << int(QEvent::MouseButtonPress);
-        QTest::addRow("%s, release", box) << box << int(QEvent::MouseButtonRelease);
+        for (bool onScrollBar : {false, true}) {
+            const char* part = onScrollBar ? "scroll bar" : "text";
+            QTest::addRow("%s, %s, move", box, part)
+                << box << onScrollBar << int(QEvent::MouseMove);
+            QTest::addRow("%s, %s, press", box, part)
+                << box << onScrollBar << int(QEvent::MouseButtonPress);
+            QTest::addRow("%s, %s, release", box, part)
+                << box << onScrollBar << int(QEvent::MouseButtonRelease);
+        }
     }
 }
 
 void TestMainWindow::clipboardIsEmptiedOverSignificanceBoxes() {
     QFETCH(QString, box);
+    QFETCH(bool, onScrollBar);
     QFETCH(int, event);
     MainWindowFixture f;
     auto* edit = f.find<QTextEdit>(box);
     QVERIFY(!edit->hasFocus());
     QVERIFY(edit->toPlainText().isEmpty());
     QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
-    sendMouse(edit->viewport(), static_cast<QEvent::Type>(event));
+    QWidget* target =
+        onScrollBar ? static_cast<QWidget*>(edit->verticalScrollBar()) : edit->viewport();
+    sendMouse(target, static_cast<QEvent::Type>(event));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());
 }
 
@@ -458,6 +483,120 @@ void TestMainWindow::closingEmitsClosed() {
     f.window.show();
     QVERIFY(f.window.close());
     QCOMPARE(closed.count(), 1);
+}
+
+void TestMainWindow::enterCastsAWholeReadingFromTheStartingFocus() {
+    MainWindowFixture f;
+    showActive(f.window);
+    QCOMPARE(QApplication::focusWidget(), f.castButton());
+    f.script(WorkedReadingLines);
+    for (int k = 1; k <= 8; ++k) {
+        QTest::keyClick(QApplication::focusWidget(), k % 2 ? Qt::Key_Return : Qt::Key_Enter,
+                        k % 2 ? Qt::NoModifier : Qt::KeypadModifier);
+        QCOMPARE(f.reading.castCount(), std::int16_t(k));
+    }
+    QCOMPARE(f.castButton()->text(), RefreshCaption);
+    QCOMPARE(f.cell(11)->text(), QStringLiteral("\r\nSun\r\nVenus\r\nMars"));
+
+    // On to the print button; Enter there opens the report, not a casting.
+    bool shown = false;
+    f.window.setReportOperations({{}, {}, [&] { shown = true; }});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.printButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(shown);
+    QCOMPARE(f.reading.castCount(), std::int16_t(8));
+}
+
+void TestMainWindow::tabReachesOnlyTheSelectedHeaderAndNothingOffTheWindow() {
+    MainWindowFixture f;
+    f.script(WorkedReadingLines);
+    f.press(3); // tab 2 selected
+    showActive(f.window);
+    QWidget* client = f.find(QStringLiteral("client"));
+    const QRect seen = client->rect();
+    QList<QWidget*> stops;
+    for (int i = 0; i < 40; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        if (!stops.contains(focus))
+            stops << focus;
+        const QRect at(focus->mapTo(client, QPoint(0, 0)), focus->size());
+        QVERIFY2(seen.contains(at), qPrintable(focus->objectName())); // never beyond the edge
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QList<QWidget*> headers;
+    for (QWidget* stop : stops) {
+        if (qobject_cast<TabHeaderButton*>(stop))
+            headers << stop;
+    }
+    QCOMPARE(headers, QList<QWidget*>{f.tabs()->tabHeader(2)});
+    QVERIFY(stops.contains(f.castButton()));
+    QVERIFY(!stops.contains(f.find(QStringLiteral("txtSignificance"))));
+}
+
+void TestMainWindow::arrowsMoveAlongTheHeadersAndSelect() {
+    MainWindowFixture f;
+    showActive(f.window);
+    TwoRowTabWidget* tabs = f.tabs();
+    tabs->tabHeader(0)->setFocus(Qt::TabFocusReason);
+    // Right runs on into the second row; Up and Down change rows in place;
+    // nothing moves past either end.
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_Left, 0},  {Qt::Key_Right, 1}, {Qt::Key_Down, 5},  {Qt::Key_Down, 5},
+        {Qt::Key_Right, 6}, {Qt::Key_Right, 7}, {Qt::Key_Right, 7}, {Qt::Key_Up, 3},
+        {Qt::Key_Right, 4}, {Qt::Key_Left, 3},  {Qt::Key_Up, 3},
+    };
+    for (const auto& [key, expected] : steps) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(tabs->currentIndex(), expected);
+        QCOMPARE(QApplication::focusWidget(), tabs->tabHeader(expected));
+        QVERIFY(tabs->widget(expected)->isVisible());
+    }
+}
+
+void TestMainWindow::pageKeysSwitchTabsFromAnywhere_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("casting button") << "cmdProceed";
+    QTest::newRow("significance box") << "txtSignificanceDisplay_0";
+}
+
+void TestMainWindow::pageKeysSwitchTabsFromAnywhere() {
+    QFETCH(QString, focus);
+    MainWindowFixture f;
+    showActive(f.window);
+    QWidget* from = f.find(focus);
+    from->setFocus(Qt::TabFocusReason);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int expected;
+    } steps[] = {
+        {Qt::Key_Tab, Qt::ControlModifier, 1},
+        {Qt::Key_PageDown, Qt::ControlModifier, 2},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
+        {Qt::Key_PageUp, Qt::ControlModifier, 0},
+        {Qt::Key_PageUp, Qt::ControlModifier, 7}, // round the end
+        {Qt::Key_Tab, Qt::ControlModifier, 0},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
+        QCOMPARE(f.tabs()->currentIndex(), step.expected);
+    }
+}
+
+void TestMainWindow::brandingFrameIsWhiteInside() {
+    MainWindowFixture f;
+    QWidget* frame = f.find(QStringLiteral("Frame5"));
+    const QImage picture = frame->grab().toImage();
+    const QRect label = f.find(QStringLiteral("lblCobrand"))->geometry();
+    // Between the border and the labels, in every margin.
+    const QPoint inside[] = {{8, 8},
+                             {frame->width() / 2, label.top() / 2},
+                             {label.left() / 2, frame->height() / 2},
+                             {frame->width() - 8, frame->height() - 8}};
+    for (const QPoint& at : inside)
+        QCOMPARE(QColor(picture.pixel(at)), QColor(Qt::white));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -15,8 +15,11 @@
 #include "ui/widgets/ClickableLabel.h"
 
 #include <QClipboard>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -118,6 +121,15 @@ void selectBetween(QTextEdit* box, const QString& from, const QString& to) {
     box->setTextCursor(cursor);
 }
 
+// A mouse move over `part`, delivered straight to it: on a real display a
+// synthetic move may be merged with the pointer's own position.
+void moveOver(QWidget* part) {
+    const QPointF at = QRectF(part->rect()).center();
+    QMouseEvent move(QEvent::MouseMove, at, part->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(part, &move);
+}
+
 } // namespace
 
 class TestReportWindow : public QObject {
@@ -140,6 +152,9 @@ private slots:
     void resetEmptiesTheClipboard();
     void mouseOverTheReportEmptiesTheClipboard_data();
     void mouseOverTheReportEmptiesTheClipboard();
+    void selectedTextIsOfferedAsThePrimarySelection();
+    void anotherProgramsSelectionIsLeftAlone();
+    void enterPressesTheFocusedButtonOnly();
 
     void showIsModalAndClosingKeepsTheReport();
     void reopeningAfterTheResetShowsTheNewReading();
@@ -333,19 +348,24 @@ void TestReportWindow::resetEmptiesTheClipboard() {
 
 void TestReportWindow::mouseOverTheReportEmptiesTheClipboard_data() {
     QTest::addColumn<QString>("action");
-    QTest::newRow("move") << "move";
-    QTest::newRow("press") << "press";
-    QTest::newRow("release") << "release";
-    QTest::newRow("click") << "click";
+    QTest::addColumn<bool>("onScrollBar");
+    for (bool onScrollBar : {false, true}) {
+        const char* part = onScrollBar ? "scroll bar" : "text";
+        for (const char* action : {"move", "press", "release", "click"})
+            QTest::addRow("%s, %s", part, action) << action << onScrollBar;
+    }
 }
 
 void TestReportWindow::mouseOverTheReportEmptiesTheClipboard() {
     QFETCH(QString, action);
+    QFETCH(bool, onScrollBar);
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    QWidget* area = window->reportBox()->viewport();
+    QWidget* area = onScrollBar ? static_cast<QWidget*>(window->reportBox()->verticalScrollBar())
+                                : window->reportBox()->viewport();
+    QVERIFY(area->isVisible()); // a whole reading is longer than the box
     const QPoint where = area->rect().center();
     QTest::mouseMove(area, where - QPoint(10, 10)); // start elsewhere in the box
     QGuiApplication::clipboard()->setText(QStringLiteral("copied"));
@@ -359,6 +379,107 @@ void TestReportWindow::mouseOverTheReportEmptiesTheClipboard() {
     else
         QTest::mouseClick(area, Qt::LeftButton, {}, where);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+    window->close();
+}
+
+void TestReportWindow::selectedTextIsOfferedAsThePrimarySelection() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection())
+        QSKIP("This platform has no primary selection; the X11 run checks it");
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTextEdit* box = window->reportBox();
+
+    selectBetween(box, QStringLiteral("Rubeus"), QStringLiteral("Red"));
+    QTRY_COMPARE(clipboard->text(QClipboard::Selection), QStringLiteral("Rubeus - Red"));
+    QVERIFY(clipboard->ownsSelection());
+
+    // The rule empties the clipboard, but the text still shown selected
+    // stays offered for a middle click.
+    clipboard->setText(QStringLiteral("copied"));
+    moveOver(box->viewport());
+    QCOMPARE(clipboard->text(), QString());
+    QCOMPARE(clipboard->text(QClipboard::Selection), QStringLiteral("Rubeus - Red"));
+
+    // Once nothing is selected, nothing of the report is left there.
+    box->moveCursor(QTextCursor::Start);
+    QTRY_VERIFY(clipboard->text(QClipboard::Selection).isEmpty());
+    window->close();
+}
+
+void TestReportWindow::anotherProgramsSelectionIsLeftAlone() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection())
+        QSKIP("This platform has no primary selection; the X11 run checks it");
+    const QString xclip = QStandardPaths::findExecutable(QStringLiteral("xclip"));
+    if (xclip.isEmpty())
+        QSKIP("xclip is needed to play the other program");
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTextEdit* box = window->reportBox();
+
+    // Ours, then dropped when the rule fires with nothing selected.
+    selectBetween(box, QStringLiteral("Rubeus"), QStringLiteral("Red"));
+    QTRY_VERIFY(clipboard->ownsSelection());
+    QTextCursor cursor = box->textCursor();
+    cursor.clearSelection();
+    box->setTextCursor(cursor);
+    moveOver(box->viewport());
+    QTRY_VERIFY(!clipboard->ownsSelection());
+
+    // Another program's selection survives the rule.
+    QProcess other;
+    other.start(
+        xclip, {QStringLiteral("-selection"), QStringLiteral("primary"), QStringLiteral("-quiet")});
+    QVERIFY(other.waitForStarted());
+    other.write("selected elsewhere");
+    other.closeWriteChannel();
+    QTRY_COMPARE(clipboard->text(QClipboard::Selection), QStringLiteral("selected elsewhere"));
+    QVERIFY(!clipboard->ownsSelection());
+    moveOver(box->viewport());
+    moveOver(box->verticalScrollBar());
+    QCOMPARE(clipboard->text(QClipboard::Selection), QStringLiteral("selected elsewhere"));
+    other.kill();
+    other.waitForFinished();
+    window->close();
+}
+
+void TestReportWindow::enterPressesTheFocusedButtonOnly() {
+    Report report;
+    ReportWindow* window = castAndOpenHidden(report);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTemporaryDir dir;
+    SaveReportDialog::script().queueAnswer(dir.filePath(QStringLiteral("keys.rtf")));
+
+    // Return in the report box, also after a button has had the focus,
+    // presses nothing.
+    window->reportBox()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdPrint"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(PrintReportDialog::script().shown().size(), 0);
+    QCOMPARE(SaveReportDialog::script().shown().size(), 0);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Print
+    QCOMPARE(PrintReportDialog::script().shown().size(), 1);
+    QCOMPARE(SaveReportDialog::script().shown().size(), 0);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdSave"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(SaveReportDialog::script().shown().size(), 1);
+    QCOMPARE(PrintReportDialog::script().shown().size(), 1);
+    QVERIFY(
+        readFile(dir.filePath(QStringLiteral("keys.rtf"))).startsWith(QLatin1String("{\\rtf1")));
     window->close();
 }
 
