@@ -11,6 +11,7 @@ PACKAGES=(
     fonts-dejavu-core fonts-liberation2
     unrtf poppler-utils
     desktop-file-utils appstream
+    xvfb xauth xclip
 )
 
 install_missing_packages() {
