@@ -259,6 +259,9 @@ void MainWindow::createChart(QWidget* client) {
         setPaletteColour(sign, {QPalette::WindowText, QPalette::Text}, colours::Rust);
         sign->move(twips::point(house.signLeft, house.signTop));
         sign->adjustSize();
+        // The house label below is stacked above the sign and opaque; a
+        // font taller than the layout's would have its descenders hidden.
+        keepClearAbove(sign, houseLabels_[static_cast<std::size_t>(i + 1)]);
     }
 }
 
