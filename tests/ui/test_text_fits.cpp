@@ -175,6 +175,14 @@ void scriptRows(MainWindowFixture& f, int first) {
     f.script(lines);
 }
 
+// Set AZIVODER_SCREENSHOT_DIR to a folder to keep a picture of each window
+// as it was checked.
+void keepPicture(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("AZIVODER_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        QVERIFY(window.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
+}
+
 } // namespace
 
 // Names every control whose text is cut, not only how many there are.
@@ -211,12 +219,14 @@ void TestTextFits::mainWindowShowsEveryFigureWhole() {
     scriptRows(f, firstRow);
     f.castWholeReading();
     showExposed(f.window);
+    keepPicture(f.window, QStringLiteral("main-%1").arg(firstRow));
     expectWhole(f.window);
 }
 
 void TestTextFits::aboutWindow() {
     AboutWindow about;
     showExposed(about);
+    keepPicture(about, QStringLiteral("about"));
     expectWhole(about);
 }
 
@@ -233,6 +243,9 @@ void TestTextFits::exitWindowWithEachSupportMessage() {
     ExitWindow window(random);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     showExposed(window);
+    keepPicture(window, QStringLiteral("exit-%1")
+                            .arg(QTest::currentDataTag())
+                            .replace(QLatin1Char(' '), QLatin1Char('-')));
     expectWhole(window);
 }
 
