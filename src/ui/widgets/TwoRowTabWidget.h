@@ -52,6 +52,7 @@ protected:
 
 private:
     void placeHeaders();
+    void announceSelection(int previous, int current);
     int rowCount() const;
 
     int tabsPerRow_;
