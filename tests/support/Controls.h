@@ -20,3 +20,12 @@ template <typename T = QObject> T* findControl(const QObject* root, const QStrin
 template <typename T = QObject> T* findControl(const QObject* root, const char* name, int index) {
     return findControl<T>(root, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
 }
+
+class QRect;
+class QWidget;
+
+// Empty when `control` sits at `design` (pixels, in its container): exactly
+// there, or, only where its text is larger with the font in use than the
+// design leaves room for, grown from there keeping the side or centre its
+// alignment names (a button its centre). Otherwise what is wrong.
+QString placementProblem(const QWidget* control, const QRect& design);

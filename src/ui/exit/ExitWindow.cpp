@@ -68,6 +68,7 @@ QLineEdit* createBox(const char* name, const QString& placeholder, QWidget* pare
     // The boxes hold the hint as their text. Their font is set outright so
     // that it does not follow the frame's bold caption.
     box->setFont(boxFont());
+    box->setAccessibleName(placeholder); // its hint is also what a screen reader calls it
     PlaceholderKeeper::install(box, placeholder);
     return box;
 }
@@ -158,6 +159,7 @@ void ExitWindow::createReferralFrame() {
     messageField_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     messageField_->setTabChangesFocus(true);
     setBoxText(messageField_, referral::InitialMessage);
+    messageField_->setAccessibleName(referral::MessagePlaceholder);
     PlaceholderKeeper::install(messageField_, referral::MessagePlaceholder);
 }
 

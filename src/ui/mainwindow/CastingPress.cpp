@@ -5,6 +5,7 @@
 #include "ui/mainwindow/MainWindow.h"
 
 #include "ui/mainwindow/MainWindowTexts.h"
+#include "ui/widgets/Accessibility.h"
 #include "ui/widgets/StepRunner.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 
@@ -35,8 +36,10 @@ void MainWindow::makeCasting(int k) {
     steps.push_back([this, k] { reading_.interpretCasting(k); });
     runSteps(steps);
 
-    if (k == 1)
+    if (k == 1) {
         houseLabels_[0]->show();
+        nameHouseCells();
+    }
     if (k == geomancy::CastingCount) {
         castButton_->setText(maintexts::RefreshCaption);
         printButton_->setEnabled(true);
@@ -50,7 +53,9 @@ void MainWindow::showDot(int slot) {
     const int value = reading_.lineValues()[slot];
     QLabel* dot = dots_.at(static_cast<std::size_t>(slot));
     dot->setPixmap(dotPictures_.picture(value));
-    dot->setAccessibleName(DotPictures::accessibleName(value));
+    accessibility::setName(
+        dot, maintexts::dotName(maintexts::TabCaptions.at(static_cast<std::size_t>(slot / 4)),
+                                slot % 4 + 1, DotPictures::accessibleName(value)));
     dot->show();
 }
 
@@ -58,9 +63,11 @@ void MainWindow::placePlanet(int k) {
     // The model appends the planet's name to its copy of the cell, which the
     // caption mirrors: one cell text, never two that could disagree.
     const std::optional<int> house = reading_.placePlanet(k);
-    if (house)
+    if (house) {
         houseCells_.at(static_cast<std::size_t>(*house - 1))
             ->setText(QString::fromStdString(reading_.houseCell(*house)));
+        nameHouseCells();
+    }
 }
 
 void MainWindow::resetReading() {
@@ -77,6 +84,7 @@ void MainWindow::resetReading() {
     runSteps({report_.reset});
     bringHouseLabelsToFront();
     houseLabels_[0]->hide();
+    nameHouseCells();
 }
 
 void MainWindow::showReport() {

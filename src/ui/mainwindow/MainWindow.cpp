@@ -2,6 +2,7 @@
 
 #include "ui/mainwindow/MainWindowLayout.h"
 #include "ui/mainwindow/MainWindowTexts.h"
+#include "ui/widgets/Accessibility.h"
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/BorderedLabel.h"
 #include "ui/widgets/ClickableLabel.h"
@@ -194,6 +195,10 @@ void MainWindow::createFigureFrame(QWidget* client) {
         setPaletteColour(column, {QPalette::WindowText, QPalette::Text},
                          colours::system(QPalette::WindowText)); // not the caption's red
         setPaletteColour(column, {QPalette::Window}, colours::White);
+        QStringList castings;
+        for (std::size_t k = c * 4; k < c * 4 + 4; ++k)
+            castings << QString::fromLatin1(maintexts::TabCaptions[k]);
+        column->setAccessibleName(maintexts::dotColumnName(static_cast<int>(c * 4 + 1), castings));
         columns[c] = column;
     }
     for (int i = 0; i < geomancy::LineValues::SlotCount; ++i) {
@@ -208,6 +213,7 @@ void MainWindow::createFigureFrame(QWidget* client) {
 void MainWindow::createChart(QWidget* client) {
     auto* chart = new QGroupBox(client);
     chart->setObjectName(QStringLiteral("chartFrame"));
+    chart->setAccessibleName(maintexts::ChartName);
 
     // Built from the bottom of the stack up: cell 1, the marker, cells 12
     // down to 2, the house labels, the centre, and the signs on top.
@@ -261,6 +267,9 @@ void MainWindow::createChart(QWidget* client) {
         setPaletteColour(sign, {QPalette::WindowText, QPalette::Text}, colours::Rust);
         sign->move(twips::point(house.signLeft, house.signTop));
         sign->adjustSize();
+        // The house label below is stacked above the sign and opaque; a
+        // font taller than the layout's would have its descenders hidden.
+        keepClearAbove(sign, houseLabels_[static_cast<std::size_t>(i + 1)]);
     }
 }
 
@@ -367,9 +376,22 @@ void MainWindow::enterReadyState() {
     for (const FigureControls& tab : tabFigures_)
         tab.clear();
     houseLabels_[0]->hide();
+    nameHouseCells();
 }
 
 void MainWindow::bringHouseLabelsToFront() {
     for (QLabel* label : houseLabels_)
         label->raise();
+}
+
+void MainWindow::nameHouseCells() {
+    // Read out as the house and what it holds, not as the cell's raw lines.
+    for (int i = 0; i < geomancy::HouseCount; ++i) {
+        QLabel* cell = houseCells_[static_cast<std::size_t>(i)];
+        QStringList holds;
+        if (i == 0 && !houseLabels_[0]->isHidden())
+            holds << maintexts::AscendantName;
+        holds << cell->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        accessibility::setName(cell, maintexts::houseCellName(i + 1, holds));
+    }
 }

@@ -68,6 +68,7 @@ private:
     void placePlanet(int k);
     void resetReading();
     void bringHouseLabelsToFront();
+    void nameHouseCells();
     void showReport();
 
     geomancy::Reading& reading_;

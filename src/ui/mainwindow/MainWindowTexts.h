@@ -3,6 +3,7 @@
 #include "geomancy/Reading.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -37,6 +38,29 @@ inline QString houseLabelText(int house) {
 // What a screen reader says for a dot box showing one dot or two.
 inline const QString OneDotName = QStringLiteral("one dot");
 inline const QString TwoDotsName = QStringLiteral("two dots");
+
+// What a screen reader says for the chart, a house cell ("House 12: Sun,
+// Venus, Mars", "House 3: empty"), a dot box ("Ascendant, line 1: one dot")
+// and a column of dot boxes.
+inline const QString ChartName = QStringLiteral("Chart of the twelve houses");
+inline const QString AscendantName = QStringLiteral("Ascendant");
+
+inline QString houseCellName(int house, const QStringList& holds) {
+    return QStringLiteral("House %1: %2")
+        .arg(house)
+        .arg(holds.isEmpty() ? QStringLiteral("empty") : holds.join(QStringLiteral(", ")));
+}
+
+inline QString dotName(const char* casting, int line, const QString& dots) {
+    return QStringLiteral("%1, line %2: %3").arg(QLatin1String(casting)).arg(line).arg(dots);
+}
+
+inline QString dotColumnName(int firstCasting, const QStringList& castings) {
+    return QStringLiteral("Castings %1 to %2: %3")
+        .arg(firstCasting)
+        .arg(firstCasting + castings.size() - 1)
+        .arg(castings.join(QStringLiteral(", ")));
+}
 
 // The label shows a single ampersand where the design text doubles it to
 // escape the mnemonic; a QLabel without a buddy shows text literally.

@@ -45,6 +45,7 @@ void ReportWindow::setUpWindow() {
 void ReportWindow::createReportBox(QTextDocument* report) {
     reportBox_ = new QTextEdit(this);
     reportBox_->setObjectName(QStringLiteral("RTB"));
+    reportBox_->setAccessibleName(reporttexts::ReportBoxName);
     reportBox_->setFont(reportFont());
     reportBox_->setDocument(report);
     // Nothing offers to edit the report; reading and selecting are enough.

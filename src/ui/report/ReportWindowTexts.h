@@ -8,6 +8,7 @@ namespace reporttexts {
 
 inline const QString PrintCaption = QStringLiteral("&Print");
 inline const QString SaveCaption = QStringLiteral("&Save");
+inline const QString ReportBoxName = QStringLiteral("Reading report");
 inline const QString ForumLink = QStringLiteral("The Web's most popular geomancy forum");
 
 inline QString homePageLinkText(const QString& homePage) {

@@ -1,8 +1,11 @@
 #include "ui/widgets/ClickableLabel.h"
 
+#include "ui/widgets/Accessibility.h"
+
 #include <QMouseEvent>
 
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(parent) {
+    accessibility::install(); // read out as a link, and as off screen when hidden behind another
     // The program's captions are plain text: never let a "<" or "&" in one
     // be read as markup, and keep runs of blanks as they are.
     setTextFormat(Qt::PlainText);

@@ -29,7 +29,20 @@ struct ControlPlace {
 
 // Puts one control at its place. Controls that repeat (a row of dots, the
 // houses of the chart) have their places computed and come through here.
+// A label, button or check box whose text needs more room than the place
+// gives (a substitute font wider or taller than the one the layout was drawn
+// for) is then grown to fit, as fitToText() does.
 void placeControl(QWidget* control, const TwipRect& at);
+
+// Grows a label, push button or check box just enough to show its text
+// whole with the font it uses, keeping the side or centre its alignment
+// names (a button keeps its centre). It never shrinks a control, so with the
+// fonts the layout was drawn for every control stays exactly at its place.
+void fitToText(QWidget* control);
+
+// Moves `control` up until its bottom edge no longer runs under `cover`, an
+// opaque control stacked above it, so that what it shows is not hidden.
+void keepClearAbove(QWidget* control, const QWidget* cover);
 
 // Puts every control of the table that exists among the (grand)children of
 // window at its place.

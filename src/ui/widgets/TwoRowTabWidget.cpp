@@ -1,5 +1,9 @@
 #include "ui/widgets/TwoRowTabWidget.h"
 
+#include "ui/widgets/Accessibility.h"
+
+#include <QAccessible>
+
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPainter>
@@ -37,6 +41,7 @@ TwoRowTabWidget::TwoRowTabWidget(int tabsPerRow, int headerRowHeight, QWidget* p
     : QWidget(parent), tabsPerRow_(tabsPerRow > 0 ? tabsPerRow : 1), headerRowHeight_(headerRowHeight),
       group_(new QButtonGroup(this)), pages_(new QStackedWidget(this)) {
     group_->setExclusive(true);
+    accessibility::install(); // read out as a page-tab list of page tabs
     connect(group_, &QButtonGroup::idClicked, this, &TwoRowTabWidget::setCurrentIndex);
     createPageShortcuts();
 }
@@ -75,12 +80,14 @@ void TwoRowTabWidget::setCurrentIndex(int index) {
     if (index < 0 || index >= headers_.size() || index == current_)
         return;
     const bool headerHadFocus = current_ >= 0 && headers_[current_]->hasFocus();
+    const int previous = current_;
     current_ = index;
     headers_[index]->setChecked(true);
     pages_->setCurrentIndex(index);
     updateTabStops();
     if (headerHadFocus)
         headers_[index]->setFocus(Qt::TabFocusReason);
+    announceSelection(previous, index);
     emit currentChanged(index);
 }
 
@@ -137,6 +144,23 @@ void TwoRowTabWidget::createPageShortcuts() {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(1); });
     for (const QKeySequence& keys : previous)
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(-1); });
+}
+
+void TwoRowTabWidget::announceSelection(int previous, int current) {
+    // A screen reader hears which tab lost and which gained the selection.
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State selected;
+    selected.selected = true;
+    for (int index : {previous, current}) {
+        if (TabHeaderButton* header = tabHeader(index)) {
+            QAccessibleStateChangeEvent change(header, selected);
+            QAccessible::updateAccessibility(&change);
+        }
+    }
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(current);
+    QAccessible::updateAccessibility(&selection);
 }
 
 void TwoRowTabWidget::resizeEvent(QResizeEvent* event) {

@@ -56,6 +56,7 @@ protected:
 
 private:
     void placeHeaders();
+    void announceSelection(int previous, int current);
     int rowCount() const;
     void createPageShortcuts();
     void selectByKeyboard(int index);

@@ -135,8 +135,9 @@ void TestExitWindow::controlsSitAtTheirPlaces() {
     Fixture f;
     QWidget* control = f.find(name);
     QCOMPARE(control->parentWidget()->objectName(), container);
-    QCOMPARE(control->geometry(),
-             twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
+    const QString problem =
+        placementProblem(control, twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
 void TestExitWindow::looksAndTexts() {

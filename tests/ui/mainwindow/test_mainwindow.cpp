@@ -199,7 +199,8 @@ void TestMainWindow::firstPressCastsTheAscendant() {
     const int expected[4] = {2, 1, 2, 2};
     for (int i = 0; i < 4; ++i) {
         QVERIFY2(samePicture(f.dot(i), expected[i]), qPrintable(QString::number(i)));
-        QCOMPARE(f.dot(i)->accessibleName(), expected[i] == 1 ? QStringLiteral("one dot") : QStringLiteral("two dots"));
+        QVERIFY(f.dot(i)->accessibleName().endsWith(
+            expected[i] == 1 ? QStringLiteral(": one dot") : QStringLiteral(": two dots")));
     }
     QVERIFY(!f.houseLabel(0)->isHidden());
     for (int i = 0; i < 12; ++i)

@@ -84,7 +84,8 @@ void TestMainWindowLayout::topLevelControls() {
     MainWindowFixture f;
     QWidget* widget = f.find(name);
     QCOMPARE(widget->parentWidget(), f.window.centralWidget());
-    QCOMPARE(widget->geometry(), expected);
+    const QString problem = placementProblem(widget, expected);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
 void TestMainWindowLayout::chart_data() {
@@ -111,7 +112,8 @@ void TestMainWindowLayout::chart() {
     MainWindowFixture f;
     QWidget* widget = f.find(name);
     QCOMPARE(widget->parentWidget()->objectName(), QStringLiteral("chartFrame"));
-    QCOMPARE(widget->geometry(), expected);
+    const QString problem = placementProblem(widget, expected);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
 void TestMainWindowLayout::dotBoxes_data() {
@@ -213,8 +215,17 @@ void TestMainWindowLayout::chartStacking() {
     QVERIFY(!f.find("sign_4")->autoFillBackground());
     QVERIFY(f.cell(4)->autoFillBackground());
     QCOMPARE(f.find<QLabel>("sign_8")->text(), QStringLiteral("Sagittarius"));
-    QCOMPARE(f.find("sign_8")->pos(), QPoint(px(1560), px(4590)));
-    QCOMPARE(f.find("sign_4")->pos(), QPoint(px(4560), px(2240)));
+    // A sign stays at its place, or is lifted just clear of the house label
+    // stacked above it where the font in use is taller than the layout's.
+    const auto signClearOfHouse = [&](const char* sign, const char* house, const QPoint& at) {
+        const QRect place = f.find(sign)->geometry();
+        const int houseTop = f.find(house)->y();
+        QCOMPARE(place.x(), at.x());
+        QVERIFY(place.bottom() < houseTop);
+        QVERIFY(place.y() == at.y() || (place.y() < at.y() && place.bottom() == houseTop - 1));
+    };
+    signClearOfHouse("sign_8", "Asc_9", QPoint(px(1560), px(4590)));
+    signClearOfHouse("sign_4", "Asc_5", QPoint(px(4560), px(2240)));
 }
 
 void TestMainWindowLayout::fontsAndColours_data() {

@@ -1,0 +1,209 @@
+#include "support/Casting.h"
+#include "support/MainWindowFixture.h"
+#include "support/ScriptedRandom.h"
+#include "support/Windows.h"
+
+#include "ui/exit/ExitWindow.h"
+#include "ui/mainwindow/AboutWindow.h"
+#include "ui/report/Report.h"
+#include "ui/report/ReportWindow.h"
+#include "ui/widgets/ClickableLabel.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+// What a screen reader is told, read through Qt's accessibility interfaces
+// as the platform's bridge (AT-SPI, UI Automation) reads them.
+namespace {
+
+QAccessibleInterface* accessible(QObject* object) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    if (iface == nullptr)
+        qFatal("no accessible interface for %s", qPrintable(object->objectName()));
+    return iface;
+}
+
+QString nameOf(QObject* object) {
+    return accessible(object)->text(QAccessible::Name);
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void tabHeadersArePageTabsInAPageTabList();
+    void houseCellsNameTheirHouseAndWhatItHolds();
+    void dotsSayTheirCastingAndLine();
+    void everyTextBoxHasAName();
+    void secondaryWindowsAreWindows();
+    void controlsThatCannotBeSeenAreOffScreen();
+};
+
+void TestAccessibility::tabHeadersArePageTabsInAPageTabList() {
+    MainWindowFixture f;
+    showExposed(f.window);
+    QAccessibleInterface* list = accessible(f.tabs());
+    QCOMPARE(list->role(), QAccessible::PageTabList);
+    QVERIFY(list->childCount() >= 8);
+    for (int i = 0; i < 8; ++i) {
+        QAccessibleInterface* tab = list->child(i);
+        QCOMPARE(tab->role(), QAccessible::PageTab);
+        QCOMPARE(tab->text(QAccessible::Name), f.tabs()->tabText(i));
+        QCOMPARE(tab->parent()->object(), f.tabs());
+        QCOMPARE(list->indexOfChild(tab), i);
+        QCOMPARE(tab->state().selected, i == 0);
+        QVERIFY(tab->state().selectable);
+    }
+
+    // Selecting a tab moves the mark.
+    f.tabs()->setCurrentIndex(3);
+    QVERIFY(list->child(3)->state().selected);
+    QVERIFY(!list->child(0)->state().selected);
+
+    // A screen reader's press selects the tab.
+    QAccessibleInterface* mars = list->child(7);
+    QVERIFY(
+        mars->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    mars->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(f.tabs()->currentIndex(), 7);
+    QVERIFY(mars->state().selected);
+}
+
+void TestAccessibility::houseCellsNameTheirHouseAndWhatItHolds() {
+    MainWindowFixture f;
+    QVERIFY(!nameOf(f.find(QStringLiteral("chartFrame"))).isEmpty());
+    QCOMPARE(nameOf(f.cell(0)), QStringLiteral("House 1: empty"));
+    QCOMPARE(nameOf(f.cell(11)), QStringLiteral("House 12: empty"));
+
+    // The worked reading: Sun, Venus and Mars in 12, Moon in 4, Mercury and
+    // Jupiter in 6, Saturn in 1, where the Ascendant always stands.
+    f.script(WorkedReadingLines);
+    f.press(1);
+    QCOMPARE(nameOf(f.cell(0)), QStringLiteral("House 1: Ascendant"));
+    f.press(1);
+    QCOMPARE(nameOf(f.cell(11)), QStringLiteral("House 12: Sun"));
+
+    f.press(1);
+    QCOMPARE(nameOf(f.cell(3)), QStringLiteral("House 4: Moon"));
+
+    f.press(5);
+    QCOMPARE(nameOf(f.cell(11)), QStringLiteral("House 12: Sun, Venus, Mars"));
+    QCOMPARE(nameOf(f.cell(0)), QStringLiteral("House 1: Ascendant, Saturn"));
+    QCOMPARE(nameOf(f.cell(5)), QStringLiteral("House 6: Mercury, Jupiter"));
+    QCOMPARE(nameOf(f.cell(2)), QStringLiteral("House 3: empty"));
+
+    f.press(1); // the reset
+    QCOMPARE(nameOf(f.cell(11)), QStringLiteral("House 12: empty"));
+    QCOMPARE(nameOf(f.cell(0)), QStringLiteral("House 1: empty"));
+}
+
+void TestAccessibility::dotsSayTheirCastingAndLine() {
+    MainWindowFixture f;
+    const QString left = nameOf(f.find(QStringLiteral("dotColumn_0")));
+    const QString right = nameOf(f.find(QStringLiteral("dotColumn_1")));
+    QVERIFY(left.contains(QLatin1String("Ascendant")) && right.contains(QLatin1String("Mars")));
+    QVERIFY(left != right);
+
+    f.script(WorkedReadingLines);
+    f.castWholeReading();
+    QAccessibleInterface* first = accessible(f.dot(0));
+    QCOMPARE(first->role(), QAccessible::Graphic);
+    QCOMPARE(first->text(QAccessible::Name), QStringLiteral("Ascendant, line 1: one dot"));
+    QCOMPARE(nameOf(f.dot(1)), QStringLiteral("Ascendant, line 2: two dots"));
+    QCOMPARE(nameOf(f.dot(7)), QStringLiteral("Sun, line 4: two dots"));
+    // Mars takes the foot lines of castings 1 to 4: 1, 2, 1, 2.
+    QCOMPARE(nameOf(f.dot(28)), QStringLiteral("Mars, line 1: one dot"));
+    QCOMPARE(nameOf(f.dot(31)), QStringLiteral("Mars, line 4: two dots"));
+
+    // The next reading names the dots anew.
+    f.press(1); // the reset
+    f.script({2, 2, 1, 1, 2, 2, 1, 2, 1, 1, 1, 1, 2, 2, 2, 2});
+    f.press(1);
+    QCOMPARE(nameOf(f.dot(0)), QStringLiteral("Ascendant, line 1: two dots"));
+    QCOMPARE(nameOf(f.dot(3)), QStringLiteral("Ascendant, line 4: one dot"));
+}
+
+void TestAccessibility::everyTextBoxHasAName() {
+    MainWindowFixture f;
+    ScriptedRandom random{{0.5f}};
+    ExitWindow exit(random);
+    exit.setAttribute(Qt::WA_DeleteOnClose, false);
+    Report report;
+    report.reset();
+
+    QList<QWidget*> boxes;
+    for (const QWidget* window : {static_cast<QWidget*>(&f.window), static_cast<QWidget*>(&exit),
+                                  static_cast<QWidget*>(report.window())}) {
+        for (QWidget* box : window->findChildren<QWidget*>()) {
+            if (qobject_cast<QLineEdit*>(box) || qobject_cast<QTextEdit*>(box) ||
+                qobject_cast<QPlainTextEdit*>(box))
+                boxes << box;
+        }
+    }
+    QCOMPARE(boxes.size(), 9 + 5 + 1);
+    for (QWidget* box : boxes)
+        QVERIFY2(!nameOf(box).isEmpty(), qPrintable(box->objectName()));
+
+    // The referral boxes are called what their hints say, whatever they hold.
+    const auto exitBox = [&](const char* name) {
+        return findControl<QWidget>(&exit, QLatin1String(name));
+    };
+    findControl<QLineEdit>(&exit, QStringLiteral("txtName"))->setText(QStringLiteral("Ada"));
+    QCOMPARE(nameOf(exitBox("txtName")), QStringLiteral("Your Name"));
+    QCOMPARE(nameOf(exitBox("txtEmail")), QStringLiteral("Your Email Address"));
+    QCOMPARE(nameOf(exitBox("txtFriendName")), QStringLiteral("Friend's Name"));
+    QCOMPARE(nameOf(exitBox("txtFriendEmail")), QStringLiteral("Friend's Email Address"));
+    QCOMPARE(nameOf(exitBox("txtMessage")), QStringLiteral("Your Message"));
+    QVERIFY(nameOf(report.window()->reportBox())
+                .contains(QLatin1String("report"), Qt::CaseInsensitive));
+}
+
+void TestAccessibility::secondaryWindowsAreWindows() {
+    ScriptedRandom random{{0.5f}};
+    ExitWindow exit(random);
+    exit.setAttribute(Qt::WA_DeleteOnClose, false);
+    showExposed(exit);
+    QCOMPARE(accessible(&exit)->role(), QAccessible::Window);
+    QCOMPARE(nameOf(&exit), exit.windowTitle());
+
+    AboutWindow about;
+    QCOMPARE(accessible(&about)->role(), QAccessible::Dialog);
+    Report report;
+    report.reset();
+    QCOMPARE(accessible(report.window())->role(), QAccessible::Dialog);
+}
+
+void TestAccessibility::controlsThatCannotBeSeenAreOffScreen() {
+    MainWindowFixture f;
+    showExposed(f.window);
+
+    // The panel beyond the window's edge: off screen, and nothing in it is
+    // offered; a frame in sight is neither.
+    QAccessibleInterface* panel = accessible(f.find(QStringLiteral("currentFigurePanel")));
+    QVERIFY(panel->state().offscreen);
+    QCOMPARE(panel->childCount(), 0);
+    QVERIFY(accessible(f.find(QStringLiteral("lblGeomancyName")))->state().offscreen);
+    QAccessibleInterface* figures = accessible(f.find(QStringLiteral("figureFrame")));
+    QVERIFY(!figures->state().offscreen);
+    QVERIFY(figures->childCount() > 0);
+    QVERIFY(!accessible(f.cell(0))->state().offscreen);
+
+    // Of the two brand labels on one place, only the one in front is on
+    // screen; both are links.
+    ClickableLabel* front = f.window.fullBrandLabel();
+    ClickableLabel* behind = f.window.cobrandLabel();
+    for (int turn = 0; turn < 2; ++turn) {
+        front->raise();
+        QVERIFY(!accessible(front)->state().offscreen);
+        QVERIFY(accessible(behind)->state().offscreen);
+        QCOMPARE(accessible(front)->role(), QAccessible::Link);
+        std::swap(front, behind);
+    }
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
