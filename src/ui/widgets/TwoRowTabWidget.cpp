@@ -1,6 +1,9 @@
 #include "ui/widgets/TwoRowTabWidget.h"
 
+#include "ui/widgets/CachedFrames.h"
+
 #include <QButtonGroup>
+#include <QEvent>
 #include <QPainter>
 #include <QStackedWidget>
 #include <QStyleOptionTab>
@@ -36,6 +39,11 @@ TwoRowTabWidget::TwoRowTabWidget(int tabsPerRow, int headerRowHeight, QWidget* p
       group_(new QButtonGroup(this)), pages_(new QStackedWidget(this)) {
     group_->setExclusive(true);
     connect(group_, &QButtonGroup::idClicked, this, &TwoRowTabWidget::setCurrentIndex);
+    // The page area paints its own background and frame, so a change of page
+    // repaints the page area once: nothing beneath it (this control, the
+    // window's background) is painted again just to be painted over.
+    pages_->setAttribute(Qt::WA_OpaquePaintEvent);
+    pages_->installEventFilter(this);
 }
 
 int TwoRowTabWidget::addTab(QWidget* page, const QString& text) {
@@ -93,14 +101,25 @@ void TwoRowTabWidget::placeHeaders() {
     pages_->setGeometry(0, pageOffset(), width(), height() - pageOffset());
 }
 
-void TwoRowTabWidget::paintEvent(QPaintEvent*) {
-    // The page frame is drawn here rather than by the stacked widget so that
-    // the pages' coordinates start exactly at pageOffset().
-    QStyleOptionTabWidgetFrame option;
-    option.initFrom(this);
-    option.rect = QRect(0, pageOffset(), width(), height() - pageOffset());
-    option.shape = QTabBar::RoundedNorth;
-    option.lineWidth = 1;
-    QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+bool TwoRowTabWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pages_ && event->type() == QEvent::Paint) {
+        // The page frame is drawn here rather than by the stacked widget's
+        // own frame so that the pages' coordinates start exactly at
+        // pageOffset(), over the background this control shows (its
+        // palette's, as an ancestor fills it). The style's frame is costly to
+        // draw, so it is drawn once and copied.
+        QStyleOptionTabWidgetFrame option;
+        option.initFrom(this);
+        option.rect = pages_->rect();
+        option.shape = QTabBar::RoundedNorth;
+        option.lineWidth = 1;
+        QPainter painter(pages_);
+        paintCachedFrame(painter, option.rect, QStringLiteral("tabwidget"), option, style(),
+                         [&](QPainter& target, const QRect& rect) {
+                             option.rect = rect;
+                             style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &target, this);
+                         },
+                         palette().color(backgroundRole()));
+    }
+    return QWidget::eventFilter(watched, event);
 }
