@@ -57,7 +57,9 @@ void MainWindow::showDots(int k) {
             const int value = reading_.lineValues()[slot];
             QLabel* dot = dots_.at(static_cast<std::size_t>(slot));
             dot->setPixmap(dotPictures_.picture(value));
-            dot->setAccessibleName(DotPictures::accessibleName(value));
+            const QString name = DotPictures::accessibleName(value);
+            if (dot->accessibleName() != name) // screen readers hear of real changes only
+                dot->setAccessibleName(name);
             dot->show();
         });
     }
