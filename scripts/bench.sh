@@ -10,8 +10,8 @@
 #   --runs N       start-up runs per executable, alternated (default 9; at
 #                  least 7 counts); the click runs are repeated 3 times
 #   --clicks N     clicks per CPU run (default 900, a multiple of nine presses)
-#   --readings N   readings (nine presses each) before the second RSS figure
-#                  (default 1000)
+#   --readings N   readings (nine presses each) before the last RSS figure
+#                  (default 1000, at least 100)
 #   --profile      also record the program's clicks with perf (call graphs)
 #                  and print the top of the profile, with and without
 #                  accessibility; the data stays in build/bench/profile
@@ -33,7 +33,7 @@
 #   bus, QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 and a listener that registers for
 #   the events a screen reader follows (scripts/atspi_listener.py).
 # - RSS: VmRSS once the window has been painted and the process is quiet,
-#   and again after the given number of readings.
+#   after 100 readings and after the given number of readings.
 # The machine may be shared: figures are medians, and the load average is
 # printed with them.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -257,17 +257,22 @@ CPU_BARE=$(median <"$WORK/cpu-bare")
 CPU_A11Y=$(median <"$WORK/cpu-a11y")
 CPU_BARE_A11Y=$(median <"$WORK/cpu-bare-a11y")
 
-# RSS after start and after many readings.
+# RSS after start, after 100 readings (caches and allocator arenas have
+# warmed up by then) and after the given number of readings.
 launch "$PROGRAM"
 wait_quiet "$LAUNCHED_PID" 0.5
 RSS_START=$(rss_kib "$LAUNCHED_PID")
 read -r x y < <(button_at "$RUN_DIR/probe" cmdProceed)
-presses=$((READINGS * 9))
-xdotool mousemove "$x" "$y" click --repeat "$presses" --delay 4 1
-while [ "$(probe_value "$RUN_DIR/probe" clicks)" != "$presses" ]; do
-    pause 0.2
+done_presses=0
+for presses in 900 $((READINGS * 9)); do
+    xdotool mousemove "$x" "$y" click --repeat $((presses - done_presses)) --delay 4 1
+    while [ "$(probe_value "$RUN_DIR/probe" clicks)" != "$presses" ]; do
+        pause 0.2
+    done
+    wait_quiet "$LAUNCHED_PID" 0.5
+    [ "$presses" -eq 900 ] && RSS_WARM=$(rss_kib "$LAUNCHED_PID")
+    done_presses=$presses
 done
-wait_quiet "$LAUNCHED_PID" 0.5
 RSS_AFTER=$(rss_kib "$LAUNCHED_PID")
 stop "$LAUNCHED_PID"
 mb() { awk -v k="$1" 'BEGIN {printf "%.1f", k / 1024}'; }
@@ -283,8 +288,8 @@ echo "| CPU per click (program: casting button), median of $CLICK_RUNS runs of $
     "$CPU_BARE ms | $(ratio "$CPU_PROGRAM" "$CPU_BARE") | <= 3x |"
 echo "| the same with accessibility active (ratio: against the program without it) | $CPU_A11Y ms |" \
     "$CPU_BARE_A11Y ms | $(ratio "$CPU_A11Y" "$CPU_PROGRAM") | <= 2x |"
-echo "| RSS after $READINGS readings / after start | $(mb "$RSS_AFTER") / $(mb "$RSS_START") MB | - |" \
-    "$(ratio "$RSS_AFTER" "$RSS_START") | flat |"
+echo "| RSS after $READINGS readings / after 100 / after start | $(mb "$RSS_AFTER") / $(mb "$RSS_WARM") /" \
+    "$(mb "$RSS_START") MB | - | $(ratio "$RSS_AFTER" "$RSS_WARM") / $(ratio "$RSS_AFTER" "$RSS_START") | flat |"
 
 if [ "$PROFILE" -eq 1 ]; then
     mkdir -p "$BUILD/profile"
@@ -293,14 +298,21 @@ if [ "$PROFILE" -eq 1 ]; then
     PERF_OUT="$BUILD/profile/press-a11y.data" accessible_click_run "$PROGRAM" cmdProceed "$CLICKS" >/dev/null
     stop "$CLICK_PID"
     for data in press press-a11y; do
-        for mode in self children; do
-            flag=--no-children
-            [ "$mode" = children ] && flag=--children
-            perf report -i "$BUILD/profile/$data.data" $flag --no-demangle --percent-limit 1.5 --stdio \
-                -g none --sort symbol 2>/dev/null | grep -v '^$' >"$BUILD/profile/$data-$mode.txt" || true
-            echo
-            echo "== Profile of $CLICKS presses ($mode), top: $BUILD/profile/$data-$mode.txt"
-            grep -v '^#' "$BUILD/profile/$data-$mode.txt" | head -40 | c++filt | cut -c1-150
-        done
+        report=(perf report -i "$BUILD/profile/$data.data" --stdio -g none)
+        {
+            echo "## by thread"
+            "${report[@]}" --no-children --sort comm 2>/dev/null | grep -v '^#' | grep -v '^$'
+            echo "## by library (self)"
+            "${report[@]}" --no-children --sort dso --percent-limit 0.5 2>/dev/null | grep -v '^#' | grep -v '^$'
+            echo "## by function (self)"
+            "${report[@]}" --no-children --sort dso,sym --percent-limit 0.6 2>/dev/null | grep -v '^#' |
+                grep -v '^$' | c++filt | cut -c1-160
+            echo "## by function (with callees)"
+            "${report[@]}" --children --sort sym --percent-limit 4 2>/dev/null | grep -v '^#' | grep -v '^$' |
+                c++filt | cut -c1-160
+        } >"$BUILD/profile/$data.txt"
+        echo
+        echo "== Profile of $CLICKS presses ($data): $BUILD/profile/$data.txt"
+        head -60 "$BUILD/profile/$data.txt"
     done
 fi
