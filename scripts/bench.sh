@@ -6,6 +6,7 @@
 # test command: figures, not pass/fail.
 #
 #   scripts/bench.sh [--runs N] [--clicks N] [--readings N] [--profile] [--only-display]
+#                    [--baseline EXECUTABLE]
 #
 #   --runs N       start-up runs per executable, alternated (default 9; at
 #                  least 7 counts); the click runs are repeated 3 times
@@ -16,6 +17,10 @@
 #                  and print the top of the profile, with and without
 #                  accessibility; the data stays in build/bench/profile
 #   --only-display skip the offscreen benchmarks
+#   --baseline EXE another build of the program (one with the same probe),
+#                  timed in the same alternation and set against this one in
+#                  a second table: a before and after on a machine whose load
+#                  changes from minute to minute
 #
 # How it measures:
 # - start to painted: the launcher notes the wall clock and execs the
@@ -44,6 +49,7 @@ READINGS=1000
 PROFILE=0
 OFFSCREEN=1
 CLICK_RUNS=3
+BASELINE=""
 while [ $# -gt 0 ]; do
     case "$1" in
     --runs) RUNS="$2"; shift 2 ;;
@@ -51,7 +57,11 @@ while [ $# -gt 0 ]; do
     --readings) READINGS="$2"; shift 2 ;;
     --profile) PROFILE=1; shift ;;
     --only-display) OFFSCREEN=0; shift ;;
-    *) echo "usage: $0 [--runs N] [--clicks N] [--readings N] [--profile] [--only-display]" >&2; exit 2 ;;
+    --baseline) BASELINE="$(realpath "$2")"; shift 2 ;;
+    *)
+        echo "usage: $0 [--runs N] [--clicks N] [--readings N] [--profile] [--only-display] [--baseline EXE]" >&2
+        exit 2
+        ;;
     esac
 done
 
@@ -222,15 +232,21 @@ echo "== On an X server ($DISPLAY, Xvfb), load before: $(cut -d' ' -f1-3 /proc/l
 # Start-up, alternated so that a busy spell of the machine hits both.
 : >"$WORK/start-program"
 : >"$WORK/start-bare"
+: >"$WORK/start-baseline"
 for run in $(seq "$RUNS"); do
-    for which in program bare; do
-        [ "$which" = program ] && executable=$PROGRAM || executable=$BARE
+    for which in program bare ${BASELINE:+baseline}; do
+        case $which in
+        program) executable=$PROGRAM ;;
+        bare) executable=$BARE ;;
+        baseline) executable=$BASELINE ;;
+        esac
         launch "$executable"
         echo "$STARTUP_MS" >>"$WORK/start-$which"
         wait_quiet "$LAUNCHED_PID" 0.2
         stop "$LAUNCHED_PID"
     done
-    echo "  start-up run $run: program $(tail -1 "$WORK/start-program") ms, bare $(tail -1 "$WORK/start-bare") ms"
+    echo "  start-up run $run: program $(tail -1 "$WORK/start-program") ms, bare $(tail -1 "$WORK/start-bare") ms" \
+        "${BASELINE:+, baseline $(tail -1 "$WORK/start-baseline") ms}"
 done
 START_PROGRAM=$(median <"$WORK/start-program")
 START_BARE=$(median <"$WORK/start-bare")
@@ -240,6 +256,8 @@ START_BARE=$(median <"$WORK/start-bare")
 : >"$WORK/cpu-bare"
 : >"$WORK/cpu-a11y"
 : >"$WORK/cpu-bare-a11y"
+: >"$WORK/cpu-baseline"
+: >"$WORK/cpu-baseline-a11y"
 for run in $(seq "$CLICK_RUNS"); do
     click_run "$PROGRAM" cmdProceed "$CLICKS" >>"$WORK/cpu-program"
     stop "$CLICK_PID"
@@ -249,6 +267,13 @@ for run in $(seq "$CLICK_RUNS"); do
     stop "$CLICK_PID"
     accessible_click_run "$BARE" bareButton "$CLICKS" >>"$WORK/cpu-bare-a11y"
     stop "$CLICK_PID"
+    if [ -n "$BASELINE" ]; then
+        click_run "$BASELINE" cmdProceed "$CLICKS" >>"$WORK/cpu-baseline"
+        stop "$CLICK_PID"
+        accessible_click_run "$BASELINE" cmdProceed "$CLICKS" >>"$WORK/cpu-baseline-a11y"
+        stop "$CLICK_PID"
+        echo "  baseline: $(tail -1 "$WORK/cpu-baseline"), with accessibility $(tail -1 "$WORK/cpu-baseline-a11y")"
+    fi
     echo "  click run $run (ms per click): program $(tail -1 "$WORK/cpu-program"), bare $(tail -1 "$WORK/cpu-bare")," \
         "program with accessibility $(tail -1 "$WORK/cpu-a11y"), bare with accessibility $(tail -1 "$WORK/cpu-bare-a11y")"
 done
@@ -290,6 +315,22 @@ echo "| the same with accessibility active (ratio: against the program without i
     "$CPU_BARE_A11Y ms | $(ratio "$CPU_A11Y" "$CPU_PROGRAM") | <= 2x |"
 echo "| RSS after $READINGS readings / after 100 / after start | $(mb "$RSS_AFTER") / $(mb "$RSS_WARM") /" \
     "$(mb "$RSS_START") MB | - | $(ratio "$RSS_AFTER" "$RSS_WARM") / $(ratio "$RSS_AFTER" "$RSS_START") | flat |"
+
+if [ -n "$BASELINE" ]; then
+    START_BASELINE=$(median <"$WORK/start-baseline")
+    CPU_BASELINE=$(median <"$WORK/cpu-baseline")
+    CPU_BASELINE_A11Y=$(median <"$WORK/cpu-baseline-a11y")
+    echo
+    echo "Against the baseline $BASELINE, timed in the same alternation:"
+    echo
+    echo "| what | this build | baseline | this build / baseline |"
+    echo "|---|---|---|---|"
+    echo "| exec to painted window | $START_PROGRAM ms | $START_BASELINE ms | $(ratio "$START_PROGRAM" "$START_BASELINE") |"
+    echo "| CPU per casting press | $CPU_PROGRAM ms | $CPU_BASELINE ms | $(ratio "$CPU_PROGRAM" "$CPU_BASELINE") |"
+    echo "| the same with accessibility | $CPU_A11Y ms | $CPU_BASELINE_A11Y ms |" \
+        "$(ratio "$CPU_A11Y" "$CPU_BASELINE_A11Y") |"
+    echo "| accessibility against none | $(ratio "$CPU_A11Y" "$CPU_PROGRAM") | $(ratio "$CPU_BASELINE_A11Y" "$CPU_BASELINE") | |"
+fi
 
 if [ "$PROFILE" -eq 1 ]; then
     mkdir -p "$BUILD/profile"
