@@ -80,7 +80,7 @@ BARE="$BUILD/tests/benchmarks/bare_window"
 if [ "$OFFSCREEN" -eq 1 ]; then
     echo "== Offscreen benchmarks (load: $(cut -d' ' -f1-3 /proc/loadavg))"
     ctest --test-dir "$BUILD" --label-regex benchmark --verbose |
-        grep -E 'RESULT|median|PASS|FAIL|Totals' || true
+        grep -E 'RESULT|per iteration|median|FAIL|Totals' || true
 fi
 
 WORK="$(mktemp -d "${TMPDIR:-/tmp}/azivoder-bench.XXXXXX")"
