@@ -6,6 +6,46 @@
 #include <QPointer>
 #include <QTextEdit>
 
+namespace {
+
+// Remembers that the clipboard was emptied during the event being handled.
+// One press changes several boxes (three per casting, ten per reset), and on
+// X11 every emptying is a round trip to the display server; once emptied the
+// clipboard stays empty, so later requests in the same event have nothing
+// to do. The memory ends when the clipboard reports any change (text copied
+// within this program, or another program's copy where the platform reports
+// it) and, at the latest, when control returns to the event loop, where
+// another program may have taken the clipboard unreported. So the user finds
+// the clipboard empty after every action that asks for it, as before.
+class EmptiedMark : public QObject {
+public:
+    explicit EmptiedMark(QClipboard* clipboard) : QObject(clipboard), clipboard_(clipboard) {
+        connect(clipboard, &QClipboard::changed, this, [this](QClipboard::Mode mode) {
+            if (mode == QClipboard::Clipboard && !clearing_)
+                emptied_ = false;
+        });
+    }
+
+    void emptyOncePerEvent() {
+        if (emptied_)
+            return;
+        clearing_ = true;
+        clipboard_->clear(QClipboard::Clipboard);
+        clearing_ = false;
+        emptied_ = true;
+        // Runs once the current event has been handled.
+        QMetaObject::invokeMethod(
+            this, [this] { emptied_ = false; }, Qt::QueuedConnection);
+    }
+
+private:
+    QClipboard* clipboard_;
+    bool clearing_ = false;
+    bool emptied_ = false;
+};
+
+} // namespace
+
 ClipboardGuard::ClipboardGuard(QTextEdit* edit) : QObject(edit) {
     // Without tracking, moves over the box arrive only while a button is down.
     edit->setMouseTracking(true);
@@ -28,8 +68,14 @@ void ClipboardGuard::install(QTextEdit* edit) {
 }
 
 void ClipboardGuard::emptyClipboard() {
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->clear(QClipboard::Clipboard);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr)
+        return;
+    // One mark per clipboard object: it goes with the application.
+    static QPointer<EmptiedMark> mark;
+    if (mark.isNull() || mark->parent() != clipboard)
+        mark = new EmptiedMark(clipboard);
+    mark->emptyOncePerEvent();
 }
 
 bool ClipboardGuard::eventFilter(QObject* watched, QEvent* event) {

@@ -1,10 +1,11 @@
 #include "ui/widgets/TwoRowTabWidget.h"
 
 #include "ui/widgets/Accessibility.h"
+#include "ui/widgets/CachedFrames.h"
 
 #include <QAccessible>
-
 #include <QButtonGroup>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QShortcut>
@@ -44,6 +45,11 @@ TwoRowTabWidget::TwoRowTabWidget(int tabsPerRow, int headerRowHeight, QWidget* p
     accessibility::install(); // read out as a page-tab list of page tabs
     connect(group_, &QButtonGroup::idClicked, this, &TwoRowTabWidget::setCurrentIndex);
     createPageShortcuts();
+    // The page area paints its own background and frame, so a change of page
+    // repaints the page area once: nothing beneath it (this control, the
+    // window's background) is painted again just to be painted over.
+    pages_->setAttribute(Qt::WA_OpaquePaintEvent);
+    pages_->installEventFilter(this);
 }
 
 int TwoRowTabWidget::addTab(QWidget* page, const QString& text) {
@@ -104,12 +110,9 @@ void TwoRowTabWidget::selectByKeyboard(int index) {
     headers_[index]->setFocus(Qt::TabFocusReason);
 }
 
-bool TwoRowTabWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !headers_.contains(watched))
-        return QWidget::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
+bool TwoRowTabWidget::moveByKey(const QKeyEvent* key) {
     if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return QWidget::eventFilter(watched, event);
+        return false;
     // Left and Right run through the headers in order, from one row into
     // the next; Up and Down move to the same place in the other row.
     switch (key->key()) {
@@ -126,7 +129,7 @@ bool TwoRowTabWidget::eventFilter(QObject* watched, QEvent* event) {
         selectByKeyboard(current_ + tabsPerRow_);
         return true;
     default:
-        return QWidget::eventFilter(watched, event);
+        return false;
     }
 }
 
@@ -181,14 +184,33 @@ void TwoRowTabWidget::placeHeaders() {
     pages_->setGeometry(0, pageOffset(), width(), height() - pageOffset());
 }
 
-void TwoRowTabWidget::paintEvent(QPaintEvent*) {
-    // The page frame is drawn here rather than by the stacked widget so that
-    // the pages' coordinates start exactly at pageOffset().
-    QStyleOptionTabWidgetFrame option;
-    option.initFrom(this);
-    option.rect = QRect(0, pageOffset(), width(), height() - pageOffset());
-    option.shape = QTabBar::RoundedNorth;
-    option.lineWidth = 1;
-    QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+bool TwoRowTabWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pages_ && event->type() == QEvent::Paint)
+        paintPageFrame();
+    else if (event->type() == QEvent::KeyPress && headers_.contains(watched) &&
+             moveByKey(static_cast<const QKeyEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void TwoRowTabWidget::paintPageFrame() {
+    {
+        // The page frame is drawn here rather than by the stacked widget's
+        // own frame so that the pages' coordinates start exactly at
+        // pageOffset(), over the background this control shows (its
+        // palette's, as an ancestor fills it). The style's frame is costly to
+        // draw, so it is drawn once and copied.
+        QStyleOptionTabWidgetFrame option;
+        option.initFrom(this);
+        option.rect = pages_->rect();
+        option.shape = QTabBar::RoundedNorth;
+        option.lineWidth = 1;
+        QPainter painter(pages_);
+        paintCachedFrame(painter, option.rect, QStringLiteral("tabwidget"), option, style(),
+                         [&](QPainter& target, const QRect& rect) {
+                             option.rect = rect;
+                             style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &target, this);
+                         },
+                         palette().color(backgroundRole()));
+    }
 }

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QButtonGroup;
+class QKeyEvent;
 class QStackedWidget;
 
 // One tab header, drawn by the style as a tab so the control looks like a
@@ -51,7 +52,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -60,6 +60,8 @@ private:
     int rowCount() const;
     void createPageShortcuts();
     void selectByKeyboard(int index);
+    bool moveByKey(const QKeyEvent* key);
+    void paintPageFrame();
     void updateTabStops();
 
     int tabsPerRow_;

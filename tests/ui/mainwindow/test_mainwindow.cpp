@@ -86,6 +86,7 @@ private slots:
     void clipboardIsEmptiedOverSignificanceBoxes_data();
     void clipboardIsEmptiedOverSignificanceBoxes();
     void everyCastingEmptiesTheClipboard();
+    void aPressEmptiesTheClipboardOnce();
     void closingEmitsClosed();
 
     void enterCastsAWholeReadingFromTheStartingFocus();
@@ -475,6 +476,21 @@ void TestMainWindow::everyCastingEmptiesTheClipboard() {
         QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
         f.press();
         QVERIFY2(QGuiApplication::clipboard()->text().isEmpty(), qPrintable(QString::number(k)));
+    }
+}
+
+void TestMainWindow::aPressEmptiesTheClipboardOnce() {
+    // A casting changes three significance boxes and the reset ten; each
+    // press, like the click that makes it, is one event.
+    MainWindowFixture f;
+    f.script(WorkedReadingLines);
+    for (int k = 1; k <= 9; ++k) {
+        QCoreApplication::sendPostedEvents(); // the previous press is over
+        QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+        QSignalSpy changes(QGuiApplication::clipboard(), &QClipboard::dataChanged);
+        f.press();
+        QVERIFY2(QGuiApplication::clipboard()->text().isEmpty(), qPrintable(QString::number(k)));
+        QVERIFY2(changes.count() == 1, qPrintable(QStringLiteral("press %1: %2").arg(k).arg(changes.count())));
     }
 }
 

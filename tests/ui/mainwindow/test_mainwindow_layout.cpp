@@ -46,6 +46,7 @@ private slots:
     void labelTexts();
     void houseCellShowsEachPlanetOnItsOwnLine();
     void renderAfterAFullReading();
+    void significanceBoxesShowTheirWhiteBackground();
 };
 
 void TestMainWindowLayout::clientAreaIsFixedAndWhite() {
@@ -362,6 +363,31 @@ void TestMainWindowLayout::renderAfterAFullReading() {
     const QString target = qEnvironmentVariable("AZIVODER_SCREENSHOT");
     if (!target.isEmpty())
         QVERIFY(image.save(target));
+}
+
+void TestMainWindowLayout::significanceBoxesShowTheirWhiteBackground() {
+    // The boxes paint their background within their own painting; the
+    // empty part of a box, on the page shown and after a change of tab, is
+    // the white of the system's text background, not the page beneath.
+    MainWindowFixture f;
+    f.script({1, 2, 1, 1});
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    for (int tab : {0, 1}) {
+        f.tabs()->setCurrentIndex(tab);
+        auto* box = f.find<QTextEdit>("txtSignificanceDisplay", tab);
+        const QImage image = f.window.grab().toImage();
+        const QPoint corner = box->viewport()->mapTo(&f.window, box->viewport()->rect().bottomRight() -
+                                                                    QPoint(3, 3));
+        QCOMPARE(image.pixelColor(corner * image.devicePixelRatio()),
+                 box->viewport()->palette().color(QPalette::Base));
+    }
+    f.press(); // a figure's text in the first box
+    const QImage image = f.window.grab().toImage();
+    auto* box = f.find<QTextEdit>("txtSignificanceDisplay", 0);
+    const QPoint corner =
+        box->viewport()->mapTo(&f.window, box->viewport()->rect().bottomRight() - QPoint(3, 3));
+    QCOMPARE(image.pixelColor(corner * image.devicePixelRatio()), QColor(Qt::white));
 }
 
 QTEST_MAIN(TestMainWindowLayout)

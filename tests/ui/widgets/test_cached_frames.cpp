@@ -1,0 +1,160 @@
+#include "ui/widgets/CachedFrames.h"
+#include "ui/widgets/TwoRowTabWidget.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QTest>
+
+namespace {
+
+// Largest difference of one colour channel between two pictures of one size.
+int largestDifference(const QImage& a, const QImage& b) {
+    const QImage left = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage right = b.convertToFormat(QImage::Format_ARGB32);
+    if (left.size() != right.size())
+        return 256;
+    int largest = 0;
+    for (int y = 0; y < left.height(); ++y) {
+        for (int x = 0; x < left.width(); ++x) {
+            const QRgb p = left.pixel(x, y);
+            const QRgb q = right.pixel(x, y);
+            largest =
+                std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    }
+    return largest;
+}
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// Counts what a widget is asked to paint.
+class PaintCounter : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+// The frames drawn through the cache look like the style's own (a blended
+// border may differ by one step of one channel from rounding), and follow
+// every change of colour or size rather than showing a stale picture.
+class TestCachedFrames : public QObject {
+    Q_OBJECT
+private slots:
+    void groupBoxLooksLikeTheStyles();
+    void groupBoxFollowsColoursAndSize();
+    void tabPagesHaveTheirFrameAndFollowTheBackground();
+    void changingThePageLeavesWhatLiesBeneathAlone();
+};
+
+void TestCachedFrames::groupBoxLooksLikeTheStyles() {
+    QGroupBox plain(QStringLiteral("Geomantic Interpretation"));
+    CachedFrameGroupBox cached(QStringLiteral("Geomantic Interpretation"));
+    for (QGroupBox* box : {static_cast<QGroupBox*>(&plain), static_cast<QGroupBox*>(&cached)})
+        box->resize(280, 300);
+    const QImage expected = plain.grab().toImage();
+    QVERIFY(largestDifference(expected, cached.grab().toImage()) <= 1);
+    // A second painting comes from the cache and is the same.
+    QVERIFY(largestDifference(expected, cached.grab().toImage()) <= 1);
+}
+
+void TestCachedFrames::groupBoxFollowsColoursAndSize() {
+    QGroupBox plain(QStringLiteral("Frame"));
+    CachedFrameGroupBox cached(QStringLiteral("Frame"));
+    plain.resize(200, 150);
+    cached.resize(200, 150);
+    (void)cached.grab(); // fills the cache for this look
+    for (QGroupBox* box : {static_cast<QGroupBox*>(&plain), static_cast<QGroupBox*>(&cached)}) {
+        setColour(box, QPalette::Window, QColor(10, 120, 30));
+        setColour(box, QPalette::Dark, QColor(200, 0, 200));
+        setColour(box, QPalette::WindowText, Qt::red);
+        box->setAutoFillBackground(true);
+    }
+    QVERIFY(largestDifference(plain.grab().toImage(), cached.grab().toImage()) <= 1);
+    for (QGroupBox* box : {static_cast<QGroupBox*>(&plain), static_cast<QGroupBox*>(&cached)})
+        box->resize(220, 170);
+    QVERIFY(largestDifference(plain.grab().toImage(), cached.grab().toImage()) <= 1);
+}
+
+void TestCachedFrames::tabPagesHaveTheirFrameAndFollowTheBackground() {
+    // Two controls, one painted before the colours change and one after:
+    // both must show the new colours.
+    QWidget early;
+    QWidget late;
+    for (QWidget* parent : {&early, &late}) {
+        parent->resize(300, 260);
+        parent->setAutoFillBackground(true);
+    }
+    auto* earlyTabs = new TwoRowTabWidget(2, 20, &early);
+    auto* lateTabs = new TwoRowTabWidget(2, 20, &late);
+    for (TwoRowTabWidget* tabs : {earlyTabs, lateTabs}) {
+        tabs->setGeometry(10, 10, 280, 240);
+        tabs->addTab(new QWidget, QStringLiteral("One"));
+        tabs->addTab(new QWidget, QStringLiteral("Two"));
+    }
+    const QImage before = early.grab().toImage();
+    for (QWidget* parent : {&early, &late})
+        setColour(parent, QPalette::Button, QColor(250, 220, 180)); // the style's page colour
+    const QImage withButton = early.grab().toImage();
+    QCOMPARE(largestDifference(withButton, late.grab().toImage()), 0);
+    QVERIFY(largestDifference(before, withButton) > 0);
+    for (QWidget* parent : {&early, &late})
+        setColour(parent, QPalette::Window, QColor(200, 230, 250)); // what lies beneath
+    const QImage after = early.grab().toImage();
+    QCOMPARE(largestDifference(after, late.grab().toImage()), 0);
+    QVERIFY(largestDifference(withButton, after) > 0);
+    // The page area is not left to the background: the style's frame is on it.
+    const QRect page(10, 10 + earlyTabs->pageOffset(), 280, 240 - earlyTabs->pageOffset());
+    const QColor background(200, 230, 250);
+    bool framed = false;
+    for (int x = page.left(); x <= page.right() && !framed; ++x)
+        framed = after.pixelColor(x, page.center().y()) != background;
+    QVERIFY(framed);
+}
+
+void TestCachedFrames::changingThePageLeavesWhatLiesBeneathAlone() {
+    QWidget window;
+    window.resize(300, 260);
+    window.setAutoFillBackground(true);
+    auto* tabs = new TwoRowTabWidget(2, 20, &window);
+    tabs->setGeometry(10, 10, 280, 240);
+    for (const char* text : {"One", "Two"}) {
+        auto* page = new QWidget;
+        new QLabel(QString::fromLatin1(text), page);
+        tabs->addTab(page, QString::fromLatin1(text));
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+
+    PaintCounter onWindow;
+    PaintCounter onTabs;
+    window.installEventFilter(&onWindow);
+    tabs->installEventFilter(&onTabs);
+    tabs->setCurrentIndex(1);
+    QTRY_VERIFY(tabs->widget(1)->isVisible());
+    QTRY_VERIFY(!onTabs.painted.isEmpty()); // the headers changed
+    // The page area paints itself whole: nothing beneath it is painted
+    // just to be painted over.
+    const int top = tabs->pageOffset();
+    QVERIFY(!onWindow.painted.intersects(QRect(10, 10 + top, 280, 240 - top)));
+    QVERIFY(!onTabs.painted.intersects(QRect(0, top, 280, 240 - top)));
+}
+
+QTEST_MAIN(TestCachedFrames)
+#include "test_cached_frames.moc"
