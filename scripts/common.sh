@@ -12,6 +12,7 @@ PACKAGES=(
     unrtf poppler-utils
     desktop-file-utils appstream
     xvfb xauth xclip
+    clang-format git
 )
 
 install_missing_packages() {
@@ -82,4 +83,17 @@ verify_tests_are_current() {
     fi
     [ "$stale" -eq 0 ] || exit 1
     echo "All $count tests in $dir come from the current build."
+}
+
+# check_formatting: fails, naming the files, when any C++ file of the project
+# differs from what clang-format makes of it with the project's .clang-format.
+check_formatting() {
+    local files
+    mapfile -t files < <(git -C "$ROOT" ls-files '*.h' '*.cpp')
+    [ ${#files[@]} -gt 0 ] || return 0
+    if ! (cd "$ROOT" && clang-format --dry-run -Werror "${files[@]}"); then
+        echo "error: the files above are not clang-formatted; run: clang-format -i \$(git ls-files '*.h' '*.cpp')" >&2
+        exit 1
+    fi
+    echo "All ${#files[@]} C++ files are clang-formatted."
 }

@@ -6,6 +6,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing_packages
+check_formatting
 
 echo "== Build and test"
 configure_and_build "$ROOT/build/test" -DAZIVODER_BUILD_TESTS=ON -DAZIVODER_SANITIZE=OFF

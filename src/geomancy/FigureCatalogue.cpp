@@ -82,7 +82,9 @@ const std::array<CatalogueRow, FigureCount> Catalogue{{
 
 } // namespace
 
-const std::array<CatalogueRow, FigureCount>& figureCatalogue() { return Catalogue; }
+const std::array<CatalogueRow, FigureCount>& figureCatalogue() {
+    return Catalogue;
+}
 
 std::optional<int> identifyFigure(const GeomanticFigure& figure) {
     // The patterns hold only 1s and 2s, so any other value matches none.

@@ -18,10 +18,13 @@ std::uint64_t clockSeed() {
 
 } // namespace
 
-ClockSeededRandom::ClockSeededRandom() { seedFromClock(); }
+ClockSeededRandom::ClockSeededRandom() {
+    seedFromClock();
+}
 
 ClockSeededRandom::ClockSeededRandom(std::uint64_t seed) {
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed),
+                           static_cast<std::uint32_t>(seed >> 32)};
     engine_.seed(sequence);
 }
 
@@ -34,7 +37,8 @@ float ClockSeededRandom::next() {
 
 void ClockSeededRandom::seedFromClock() {
     const std::uint64_t seed = clockSeed();
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed),
+                           static_cast<std::uint32_t>(seed >> 32)};
     engine_.seed(sequence);
 }
 

@@ -25,7 +25,9 @@ const std::array<const char*, HouseCount> HouseSignNames{
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces",
 };
 
-int firstSlot(int k) { return 4 * (k - 1); }
+int firstSlot(int k) {
+    return 4 * (k - 1);
+}
 
 void requireCasting(int k, int lowest) {
     if (k < lowest || k > CastingCount)
@@ -34,9 +36,13 @@ void requireCasting(int k, int lowest) {
 
 } // namespace
 
-const std::array<CastingStep, CastingCount>& castingSequence() { return Sequence; }
+const std::array<CastingStep, CastingCount>& castingSequence() {
+    return Sequence;
+}
 
-const std::array<const char*, HouseCount>& houseSigns() { return HouseSignNames; }
+const std::array<const char*, HouseCount>& houseSigns() {
+    return HouseSignNames;
+}
 
 std::string appendToHouseCell(const std::string& text, const std::string& name) {
     return text + "\r\n" + name;

@@ -15,7 +15,8 @@ std::int16_t coBrandNumber(float r) {
     return static_cast<std::int16_t>(std::rint(value));
 }
 
-std::int16_t coBrandRandomize(geomancy::RandomSource& random, QWidget* cobrand, QWidget* fullBrand) {
+std::int16_t coBrandRandomize(geomancy::RandomSource& random, QWidget* cobrand,
+                              QWidget* fullBrand) {
     const std::int16_t number = coBrandNumber(random.next());
     switch (number) {
     case 1:

@@ -1,12 +1,12 @@
 #include "program/Program.h"
 
-#include "ui/mainwindow/AboutWindow.h"
-#include "ui/widgets/ClickableLabel.h"
 #include "program/CoBrand.h"
-#include "ui/exit/ExitWindow.h"
-#include "ui/mainwindow/MainWindow.h"
 #include "program/SingleInstance.h"
 #include "program/UpdateReminder.h"
+#include "ui/exit/ExitWindow.h"
+#include "ui/mainwindow/AboutWindow.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include "geomancy/RandomSource.h"
 #include "geomancy/Reading.h"
@@ -53,9 +53,13 @@ Program::~Program() {
     report_.reset();
 }
 
-MainWindow* Program::mainWindow() const { return mainWindow_.data(); }
+MainWindow* Program::mainWindow() const {
+    return mainWindow_.data();
+}
 
-ExitWindow* Program::exitWindow() const { return exitWindow_.data(); }
+ExitWindow* Program::exitWindow() const {
+    return exitWindow_.data();
+}
 
 bool Program::start() {
     // The program ends when the exit window is closed, not when the last
@@ -77,8 +81,9 @@ StartUpSteps Program::startUpSteps() {
 }
 
 bool Program::anotherInstanceRuns() {
-    instance_ = services_.lockDirectory.isEmpty() ? std::make_unique<SingleInstance>()
-                                                  : std::make_unique<SingleInstance>(services_.lockDirectory);
+    instance_ = services_.lockDirectory.isEmpty()
+                    ? std::make_unique<SingleInstance>()
+                    : std::make_unique<SingleInstance>(services_.lockDirectory);
     return instance_->claim() == SingleInstance::Claim::HeldByAnother;
 }
 
@@ -103,7 +108,9 @@ void Program::pickBrandLabel() {
         coBrandRandomize(*random_, mainWindow_->cobrandLabel(), mainWindow_->fullBrandLabel());
 }
 
-void Program::showAbout() { AboutWindow::showModal(mainWindow_); }
+void Program::showAbout() {
+    AboutWindow::showModal(mainWindow_);
+}
 
 void Program::mainWindowClosed() {
     if (ending_ || exitWindow_)

@@ -30,11 +30,13 @@ public:
     // Everything the program reaches outside itself, replaceable for tests.
     // An empty member means the real thing.
     struct Services {
-        geomancy::RandomSource* random = nullptr;              // a clock-seeded source
-        std::function<std::unique_ptr<QSettings>()> settings;  // the user's store under the program's name
-        std::function<QDate()> today;                          // the system date
-        QString lockDirectory; // only this one; by default the runtime, then the temporary directory
-        EndProcess end;                                        // leave the event loop with status 0
+        geomancy::RandomSource* random = nullptr; // a clock-seeded source
+        std::function<std::unique_ptr<QSettings>()>
+            settings;                 // the user's store under the program's name
+        std::function<QDate()> today; // the system date
+        QString
+            lockDirectory; // only this one; by default the runtime, then the temporary directory
+        EndProcess end;    // leave the event loop with status 0
     };
 
     Program();

@@ -77,8 +77,9 @@ QString SingleInstance::lockFilePath() const {
 QString SingleInstance::lockFileName() {
     // The user is part of the name because the temporary directory, unlike
     // the runtime one, may be shared by every user of the machine.
-    return fileNameSafe(QCoreApplication::applicationName()) + QLatin1Char('-') + fileNameSafe(userName()) +
-           QLatin1Char('-') + fileNameSafe(desktopSessionName()) + QStringLiteral(".lock");
+    return fileNameSafe(QCoreApplication::applicationName()) + QLatin1Char('-') +
+           fileNameSafe(userName()) + QLatin1Char('-') + fileNameSafe(desktopSessionName()) +
+           QStringLiteral(".lock");
 }
 
 SingleInstance::Claim SingleInstance::claim() {
@@ -103,4 +104,6 @@ SingleInstance::Claim SingleInstance::claim() {
     return Claim::Unavailable;
 }
 
-bool SingleInstance::isClaimed() const { return lock_ && lock_->isLocked(); }
+bool SingleInstance::isClaimed() const {
+    return lock_ && lock_->isLocked();
+}

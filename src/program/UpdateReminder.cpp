@@ -23,7 +23,8 @@ void updateReminder(QSettings& settings, const QDate& today) {
         return;
     }
 
-    const QDate stored = QDate::fromString(settings.value(updatereminder::Key).toString(), Qt::ISODate);
+    const QDate stored =
+        QDate::fromString(settings.value(updatereminder::Key).toString(), Qt::ISODate);
     if (!stored.isValid())
         return; // leave a value we do not understand as it is
 
@@ -32,7 +33,7 @@ void updateReminder(QSettings& settings, const QDate& today) {
         return;
 
     const auto answer = MessageBoxes::information(nullptr, updatereminder::Question,
-                                                QMessageBox::Yes | QMessageBox::No);
+                                                  QMessageBox::Yes | QMessageBox::No);
     // Whatever the answer, the next question waits another fifteen days; if
     // that cannot be recorded, nothing more happens now.
     if (!storeToday(settings, today))

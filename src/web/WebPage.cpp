@@ -33,11 +33,17 @@ QUrl webPageAddress(WebPage page) {
     return QUrl();
 }
 
-QUrl programPageAddress() { return QUrl(QString::fromLatin1(ProgramPage)); }
+QUrl programPageAddress() {
+    return QUrl(QString::fromLatin1(ProgramPage));
+}
 
-QString homePageDisplayName() { return webPageAddress(WebPage::HomePage).host(); }
+QString homePageDisplayName() {
+    return webPageAddress(WebPage::HomePage).host();
+}
 
-void openWebPage(WebPage page) { openWebAddress(webPageAddress(page)); }
+void openWebPage(WebPage page) {
+    openWebAddress(webPageAddress(page));
+}
 
 void openWebAddress(const QUrl& address) {
     // The result is deliberately not examined: a missing browser is not the

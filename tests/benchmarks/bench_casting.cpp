@@ -38,7 +38,8 @@ QtMessageHandler previousHandler = nullptr;
 
 // The offscreen platform warns on every fixed-size window it shows; the
 // benchmarks show thousands.
-void dropSizeHintWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+void dropSizeHintWarnings(QtMsgType type, const QMessageLogContext& context,
+                          const QString& message) {
     if (!message.contains(QLatin1String("propagateSizeHints")))
         previousHandler(type, context, message);
 }
@@ -88,8 +89,8 @@ void BenchCasting::singlePressMedian() {
         std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
         return values[values.size() / 2] / 1000.0;
     };
-    qInfo("median casting press: %.1f us, median reset press: %.1f us (%d readings)", median(castings),
-          median(resets), Readings);
+    qInfo("median casting press: %.1f us, median reset press: %.1f us (%d readings)",
+          median(castings), median(resets), Readings);
     QCOMPARE(f.random.remaining(), std::size_t(0));
 }
 

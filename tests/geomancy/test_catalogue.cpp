@@ -105,7 +105,8 @@ void TestCatalogue::keepsIrregularTextsExactly() {
     QVERIFY(std::string(c[8].significance).rfind("This is the sign of a king.", 0) == 0);
     for (const auto& row : c) {
         QVERIFY2(std::string(row.significance).find('\n') == std::string::npos, row.name);
-        QVERIFY2(std::string(row.title).find(row.name) == std::string::npos, "titles are not upper case");
+        QVERIFY2(std::string(row.title).find(row.name) == std::string::npos,
+                 "titles are not upper case");
     }
 }
 

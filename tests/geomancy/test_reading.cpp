@@ -23,11 +23,14 @@ struct Fixture {
     std::vector<std::string> log;
 
     Fixture() {
-        reading.setFigureDisplay(
-            {[this] { log.push_back("clear"); },
-             [this](int row, int tab) { log.push_back("show " + std::to_string(row) + " tab " + std::to_string(tab)); }});
-        reading.setReportAppender(
-            [this](int k, int row) { log.push_back("report " + std::to_string(k) + " row " + std::to_string(row)); });
+        reading.setFigureDisplay({[this] { log.push_back("clear"); },
+                                  [this](int row, int tab) {
+                                      log.push_back("show " + std::to_string(row) + " tab " +
+                                                    std::to_string(tab));
+                                  }});
+        reading.setReportAppender([this](int k, int row) {
+            log.push_back("report " + std::to_string(k) + " row " + std::to_string(row));
+        });
     }
 };
 
@@ -144,7 +147,9 @@ void TestReading::houseNumber_data() {
     QTest::newRow("sun sum 16") << 2 << std::vector<int>(8, 2) << 4;
     QTest::newRow("moon sum 24") << 3 << std::vector<int>(12, 2) << 12;
     QTest::newRow("moon sum 13") << 3 << std::vector<int>{2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1} << 1;
-    QTest::newRow("venus sum 17") << 4 << std::vector<int>{2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1} << 5;
+    QTest::newRow("venus sum 17") << 4 << std::vector<int>{2, 1, 1, 1, 1, 1, 1, 1,
+                                                           1, 1, 1, 1, 1, 1, 1, 1}
+                                  << 5;
 }
 
 void TestReading::houseNumber() {
@@ -296,7 +301,8 @@ void TestReading::manyReadingsKeepTheHouseRules() {
         QVERIFY2(sun != 5 && sun != 6 && sun != 7, "the Sun never falls in houses 5 to 7");
         QVERIFY2(houses[8] % 2 == 0, "Mars always falls in an even house");
         for (int k = 2; k <= CastingCount; ++k)
-            QVERIFY(houses[static_cast<std::size_t>(k)] >= 1 && houses[static_cast<std::size_t>(k)] <= 12);
+            QVERIFY(houses[static_cast<std::size_t>(k)] >= 1 &&
+                    houses[static_cast<std::size_t>(k)] <= 12);
     }
 }
 
@@ -350,7 +356,8 @@ void TestReading::clockSeededSourceStaysInRange() {
 }
 
 void TestReading::sequenceTableIsInCastingOrder() {
-    const char* expected[] = {"Ascendant", "Sun", "Moon", "Venus", "Mercury", "Saturn", "Jupiter", "Mars"};
+    const char* expected[] = {"Ascendant", "Sun",    "Moon",    "Venus",
+                              "Mercury",   "Saturn", "Jupiter", "Mars"};
     for (int k = 1; k <= CastingCount; ++k) {
         const CastingStep& step = castingSequence()[static_cast<std::size_t>(k - 1)];
         QCOMPARE(step.castNumber, k);

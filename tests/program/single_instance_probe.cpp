@@ -4,9 +4,9 @@
 //   "running"                        its main window is up; it waits to be killed
 //   "box: <text>" ... "ended" <n>    it was refused, told the user and ended
 //                                    with n windows left
+#include "program/Program.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/widgets/MessageBoxes.h"
-#include "program/Program.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -22,7 +22,9 @@ int main(int argc, char* argv[]) {
     Program::Services services;
     services.lockDirectory = app.arguments().at(1);
     const QString settingsFile = app.arguments().at(2);
-    services.settings = [settingsFile] { return std::make_unique<QSettings>(settingsFile, QSettings::IniFormat); };
+    services.settings = [settingsFile] {
+        return std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+    };
     bool ended = false;
     services.end = [&] { ended = true; };
 
@@ -30,9 +32,11 @@ int main(int argc, char* argv[]) {
     if (!program.start()) {
         for (const MessageBoxes::Shown& box : MessageBoxes::script().shown())
             out << "box: " << box.text << '\n';
-        out << (ended ? "ended " : "not ended ") << QApplication::topLevelWidgets().size() << Qt::endl;
+        out << (ended ? "ended " : "not ended ") << QApplication::topLevelWidgets().size()
+            << Qt::endl;
         return 0;
     }
-    out << (program.mainWindow() && program.mainWindow()->isVisible() ? "running" : "no window") << Qt::endl;
+    out << (program.mainWindow() && program.mainWindow()->isVisible() ? "running" : "no window")
+        << Qt::endl;
     return app.exec();
 }

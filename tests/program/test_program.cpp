@@ -53,7 +53,8 @@ struct ProgramFixture {
 
     QString settingsPath() const { return dir.filePath(QStringLiteral("azivoder.ini")); }
     void storeReminderDate(const QDate& date) {
-        QSettings(settingsPath(), QSettings::IniFormat).setValue(updatereminder::Key, date.toString(Qt::ISODate));
+        QSettings(settingsPath(), QSettings::IniFormat)
+            .setValue(updatereminder::Key, date.toString(Qt::ISODate));
     }
 
     // Starts with the co-branding draw r.
@@ -200,7 +201,8 @@ void TestProgram::stackedBrandAreaOpensTheLabelInFront() {
     QCOMPARE(inFront->objectName(), front);
 
     QTest::mouseClick(inFront, Qt::LeftButton);
-    const WebPage page = front == QLatin1String("lblCobrand") ? WebPage::CoBrandingPage : WebPage::FullBrandingPage;
+    const WebPage page =
+        front == QLatin1String("lblCobrand") ? WebPage::CoBrandingPage : WebPage::FullBrandingPage;
     QCOMPARE(browser_->opened(), QList<QUrl>{webPageAddress(page)});
 }
 
@@ -210,7 +212,8 @@ void TestProgram::menuItemsAndLinksOpenTheirPages_data() {
     QTest::addColumn<int>("page");
     QTest::newRow("&Online Help") << "mnuOnline" << true << int(WebPage::OnlineHelpPage);
     QTest::newRow("&Visit Us Online") << "mnuVisit" << true << int(WebPage::HomePage);
-    QTest::newRow("&Check for Software Update") << "mnuUpdate" << true << int(WebPage::DownloadPage);
+    QTest::newRow("&Check for Software Update")
+        << "mnuUpdate" << true << int(WebPage::DownloadPage);
     QTest::newRow("&Donate") << "mnuDonate" << true << int(WebPage::DonationPage);
     QTest::newRow("Label2") << "Label2" << false << int(WebPage::FullBrandingPage);
     QTest::newRow("Label61") << "Label61" << false << int(WebPage::HomePage);
@@ -291,7 +294,8 @@ void TestProgram::aboutIsShownModallyOverTheMainWindow() {
         QCOMPARE(modalParent, f.main());
         QVERIFY(!QApplication::activeModalWidget());
     }
-    QCOMPARE(browser_->opened(), (QList<QUrl>{webPageAddress(WebPage::HomePage), webPageAddress(WebPage::HomePage)}));
+    QCOMPARE(browser_->opened(),
+             (QList<QUrl>{webPageAddress(WebPage::HomePage), webPageAddress(WebPage::HomePage)}));
     QVERIFY(f.main()->isVisible());
 }
 

@@ -118,7 +118,8 @@ void TestSingleInstance::anOldLockOfARunningCopyStillRefuses() {
     QCOMPARE(locks.size(), 1);
     QFile lock(dir_->filePath(locks.first()));
     QVERIFY(lock.open(QIODevice::ReadWrite));
-    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                             QFileDevice::FileModificationTime));
     lock.close();
 
     Start second(dir_->path());
@@ -180,8 +181,10 @@ void TestSingleInstance::defaultDirectoryIsTheUsersRuntimeDirectory() {
 void TestSingleInstance::oneDesktopWrittenTwoWaysIsOneDesktop_data() {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("a display and its screen 0 are one desktop") << ":7" << ":7.0";
-    QTest::newRow("the unix socket host is the local display") << "unix:7.1" << ":7";
+    QTest::newRow("a display and its screen 0 are one desktop") << ":7"
+                                                                << ":7.0";
+    QTest::newRow("the unix socket host is the local display") << "unix:7.1"
+                                                               << ":7";
 }
 
 void TestSingleInstance::oneDesktopWrittenTwoWaysIsOneDesktop() {
@@ -199,12 +202,18 @@ void TestSingleInstance::oneDesktopWrittenTwoWaysIsOneDesktop() {
 void TestSingleInstance::x11DisplayNames_data() {
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("normalised");
-    QTest::newRow("a bare display number is local") << ":0" << ":0";
-    QTest::newRow("the screen number is dropped") << ":0.1" << ":0";
-    QTest::newRow("unix means the local socket") << "unix:3.0" << ":3";
-    QTest::newRow("a remote host stays part of the name") << "remote.example:10.0" << "remote.example:10";
-    QTest::newRow("an IPv6 host keeps its colons") << "::1:2.0" << "::1:2";
-    QTest::newRow("no display at all stays empty") << "" << "";
+    QTest::newRow("a bare display number is local") << ":0"
+                                                    << ":0";
+    QTest::newRow("the screen number is dropped") << ":0.1"
+                                                  << ":0";
+    QTest::newRow("unix means the local socket") << "unix:3.0"
+                                                 << ":3";
+    QTest::newRow("a remote host stays part of the name") << "remote.example:10.0"
+                                                          << "remote.example:10";
+    QTest::newRow("an IPv6 host keeps its colons") << "::1:2.0"
+                                                   << "::1:2";
+    QTest::newRow("no display at all stays empty") << ""
+                                                   << "";
 }
 
 void TestSingleInstance::x11DisplayNames() {
@@ -233,7 +242,8 @@ void TestSingleInstance::aFolderThatCannotHoldTheLockPassesToTheNext() {
 
     SingleInstance first(QStringList{blocker.fileName(), fallback.path()});
     QCOMPARE(first.claim(), SingleInstance::Claim::Claimed);
-    QCOMPARE(QFileInfo(first.lockFilePath()).absolutePath(), QFileInfo(fallback.path()).absoluteFilePath());
+    QCOMPARE(QFileInfo(first.lockFilePath()).absolutePath(),
+             QFileInfo(fallback.path()).absoluteFilePath());
 
     SingleInstance second(QStringList{blocker.fileName(), fallback.path()});
     QCOMPARE(second.claim(), SingleInstance::Claim::HeldByAnother);

@@ -1,5 +1,5 @@
-#include "ui/widgets/MessageBoxes.h"
 #include "program/StartUp.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QPointer>
 #include <QtTest>
@@ -121,6 +121,7 @@ void TestStartUp::closeAllAndEndRunsEachWindowsCloseHandling() {
     class Counting : public QWidget {
     public:
         int closes = 0;
+
     protected:
         void closeEvent(QCloseEvent* event) override {
             ++closes;

@@ -1,6 +1,6 @@
-#include "ui/widgets/MessageBoxes.h"
 #include "program/UpdateReminder.h"
 #include "support/UrlCatcher.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "web/WebPage.h"
 
 #include <QSettings>
@@ -160,7 +160,8 @@ void TestUpdateReminder::unwritableStoreStopsBeforeTheDownloadPage() {
     const QString systemDir = dir_->filePath(QStringLiteral("system"));
     QVERIFY(QDir().mkpath(systemDir));
     {
-        QSettings system(systemDir + QStringLiteral("/azivoder-reminder-test.ini"), QSettings::IniFormat);
+        QSettings system(systemDir + QStringLiteral("/azivoder-reminder-test.ini"),
+                         QSettings::IniFormat);
         system.setValue(updatereminder::Key, Today.addDays(-30).toString(Qt::ISODate));
     }
     QFile blocker(dir_->filePath(QStringLiteral("blocker")));
@@ -169,7 +170,8 @@ void TestUpdateReminder::unwritableStoreStopsBeforeTheDownloadPage() {
     QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, systemDir);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, blocker.fileName());
 
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("azivoder-reminder-test"));
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope,
+                       QStringLiteral("azivoder-reminder-test"));
     QVERIFY(settings.contains(updatereminder::Key));
     MessageBoxes::script().queueAnswer(QMessageBox::Yes);
     updateReminder(settings, Today);

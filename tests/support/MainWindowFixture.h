@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/mainwindow/MainWindow.h"
-#include "support/Controls.h"
 #include "geomancy/Reading.h"
+#include "support/Controls.h"
 #include "support/ScriptedRandom.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 
 #include <QLabel>

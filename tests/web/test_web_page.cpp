@@ -1,5 +1,5 @@
-#include "ui/widgets/MessageBoxes.h"
 #include "support/UrlCatcher.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "web/WebPage.h"
 
 #include <QSet>
@@ -20,21 +20,25 @@ private slots:
 
 namespace {
 
-const WebPage AllPages[] = {WebPage::OnlineHelpPage, WebPage::HomePage,         WebPage::DownloadPage,
-                            WebPage::DonationPage,   WebPage::FullBrandingPage, WebPage::CoBrandingPage,
+const WebPage AllPages[] = {WebPage::OnlineHelpPage,    WebPage::HomePage,
+                            WebPage::DownloadPage,      WebPage::DonationPage,
+                            WebPage::FullBrandingPage,  WebPage::CoBrandingPage,
                             WebPage::OtherSoftwarePage, WebPage::ReferralPage};
 
 void addPageRows() {
     QTest::addColumn<WebPage>("page");
-    const char* names[] = {"OnlineHelpPage",   "HomePage",       "DownloadPage",      "DonationPage",
-                           "FullBrandingPage", "CoBrandingPage", "OtherSoftwarePage", "ReferralPage"};
+    const char* names[] = {"OnlineHelpPage",    "HomePage",         "DownloadPage",
+                           "DonationPage",      "FullBrandingPage", "CoBrandingPage",
+                           "OtherSoftwarePage", "ReferralPage"};
     for (std::size_t i = 0; i < std::size(AllPages); ++i)
         QTest::newRow(names[i]) << AllPages[i];
 }
 
 } // namespace
 
-void TestWebPage::everyPageHasItsOwnAddressOnTheProgramsSite_data() { addPageRows(); }
+void TestWebPage::everyPageHasItsOwnAddressOnTheProgramsSite_data() {
+    addPageRows();
+}
 
 void TestWebPage::everyPageHasItsOwnAddressOnTheProgramsSite() {
     QFETCH(WebPage, page);
@@ -51,7 +55,9 @@ void TestWebPage::everyPageHasItsOwnAddressOnTheProgramsSite() {
     QCOMPARE(sameAddress, 1);
 }
 
-void TestWebPage::openWebPageHandsTheAddressToTheBrowser_data() { addPageRows(); }
+void TestWebPage::openWebPageHandsTheAddressToTheBrowser_data() {
+    addPageRows();
+}
 
 void TestWebPage::openWebPageHandsTheAddressToTheBrowser() {
     QFETCH(WebPage, page);

@@ -49,8 +49,7 @@ QFont boxFont() {
     return fonts::msSansSerif(8.25);
 }
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
+template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
@@ -76,8 +75,8 @@ QLineEdit* createBox(const char* name, const QString& placeholder, QWidget* pare
 } // namespace
 
 ExitWindow::ExitWindow(geomancy::RandomSource& random, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowStaysOnTopHint) {
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmExit"));
     setWindowTitle(WindowCaption);
     setWindowIcon(appIcon());
@@ -182,7 +181,7 @@ void ExitWindow::createSoftwareFrame() {
 void ExitWindow::arrangeTabOrder() {
     // "E&xit" first, then the form from top to bottom, the hidden message box
     // before the button that sends it.
-    QWidget* const order[] = {closeButton_, nameField_,    emailField_,  friendNameField_,
+    QWidget* const order[] = {closeButton_,      nameField_,    emailField_,   friendNameField_,
                               friendEmailField_, messageField_, submitButton_, visitHomeBox_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -191,7 +190,8 @@ void ExitWindow::arrangeTabOrder() {
 
 void ExitWindow::pickSupportMessage(geomancy::RandomSource& random) {
     random.seedFromClock();
-    const int index = static_cast<int>(std::floor(static_cast<double>(random.next()) * SupportMessageCount));
+    const int index =
+        static_cast<int>(std::floor(static_cast<double>(random.next()) * SupportMessageCount));
     supportMessage_->setText(supportMessage(index));
 }
 

@@ -1,7 +1,7 @@
 #include "ui/exit/ReferralBoxes.h"
 
-#include "ui/widgets/MessageBoxes.h"
 #include "ui/exit/Referral.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -53,10 +53,13 @@ bool PlaceholderKeeper::eventFilter(QObject* watched, QEvent* event) {
 
 EmailBlankGuard::EmailBlankGuard(QLineEdit* box) : QObject(box) {}
 
-void EmailBlankGuard::install(QLineEdit* box) { box->installEventFilter(new EmailBlankGuard(box)); }
+void EmailBlankGuard::install(QLineEdit* box) {
+    box->installEventFilter(new EmailBlankGuard(box));
+}
 
 bool EmailBlankGuard::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->text() != QLatin1String(" "))
+    if (event->type() != QEvent::KeyPress ||
+        static_cast<QKeyEvent*>(event)->text() != QLatin1String(" "))
         return false;
     auto* box = static_cast<QWidget*>(watched);
     MessageBoxes::error(box->window(), referral::BlankInEmail);

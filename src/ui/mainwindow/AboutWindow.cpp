@@ -36,7 +36,8 @@ QLabel* createLabel(const char* name, const QString& text, const QFont& font, co
 }
 
 ClickableLabel* createLink(const char* name, const QString& text, WebPage page, QWidget* parent) {
-    auto* link = ClickableLabel::createLink(text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), parent);
+    auto* link = ClickableLabel::createLink(
+        text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), parent);
     link->setObjectName(QString::fromLatin1(name));
     setPaletteColour(link, {QPalette::WindowText}, colours::Maroon);
     QObject::connect(link, &ClickableLabel::clicked, link, [page] { openWebPage(page); });
@@ -46,7 +47,8 @@ ClickableLabel* createLink(const char* name, const QString& text, WebPage page, 
 } // namespace
 
 AboutWindow::AboutWindow(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(WindowCaption);
     setWindowIcon(appIcon());
@@ -87,7 +89,9 @@ void AboutWindow::createControls() {
     setPaletteColour(rule, {QPalette::Window}, colours::DarkGrey);
 }
 
-void AboutWindow::reject() { okButton_->click(); }
+void AboutWindow::reject() {
+    okButton_->click();
+}
 
 void AboutWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

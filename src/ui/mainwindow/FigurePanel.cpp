@@ -8,9 +8,9 @@
 #include "geomancy/FigureCatalogue.h"
 
 #include <QLabel>
-#include <QTextDocument>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace {
@@ -87,8 +87,8 @@ void FigureControls::clear() const {
 }
 
 void FigureControls::show(const geomancy::CatalogueRow& row) const {
-    const char* const values[LabelCount] = {row.title,   row.keyword, row.day,
-                                            row.element, row.quality, row.planet,
+    const char* const values[LabelCount] = {row.title,   row.keyword,  row.day,
+                                            row.element, row.quality,  row.planet,
                                             row.sign,    row.bodyPart, row.direction};
     for (int i = 0; i < LabelCount; ++i)
         labels[static_cast<std::size_t>(i)]->setText(QString::fromUtf8(values[i]));

@@ -50,7 +50,9 @@ QLabel* createLabel(const QString& text, const QString& name, const QFont& font,
     return label;
 }
 
-QString indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
 
 } // namespace
 
@@ -153,7 +155,8 @@ void MainWindow::createMenus() {
     QMenu* helpMenu = menuBar()->addMenu(maintexts::HelpMenu);
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
     helpMenu->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    helpMenu->addActions({onlineHelpAction_, visitAction_, firstSeparator_, updateAction_, secondSeparator_, aboutAction_});
+    helpMenu->addActions({onlineHelpAction_, visitAction_, firstSeparator_, updateAction_,
+                          secondSeparator_, aboutAction_});
 
     // Commands straight on the menu bar, without a submenu.
     menuBar()->addAction(donateAction_);
@@ -208,7 +211,8 @@ void MainWindow::createFigureFrame(QWidget* client) {
         auto* dot = new QLabel(columns[static_cast<std::size_t>(i / DotsPerColumn)]);
         dot->setObjectName(indexed("picCircle", i));
         placeControl(dot, dotBox(i));
-        dot->setPixmap(dotPictures_.picture(1)); // every box carries picture 1 until its line is cast
+        dot->setPixmap(
+            dotPictures_.picture(1)); // every box carries picture 1 until its line is cast
         dots_[static_cast<std::size_t>(i)] = dot;
     }
 }
@@ -283,7 +287,8 @@ void MainWindow::createTabs(QWidget* client) {
     for (int k = 0; k < geomancy::CastingCount; ++k) {
         auto* page = new QWidget;
         page->setObjectName(indexed("tabPage", k));
-        tabs_->addTab(page, QString::fromLatin1(maintexts::TabCaptions[static_cast<std::size_t>(k)]));
+        tabs_->addTab(page,
+                      QString::fromLatin1(maintexts::TabCaptions[static_cast<std::size_t>(k)]));
     }
 
     // The frames' places are given from the top of the tab control; the
@@ -296,7 +301,8 @@ void MainWindow::createTabs(QWidget* client) {
         frame->setObjectName(indexed("ss", k));
         placeControl(frame, at);
         frame->move(frame->pos() - QPoint(0, tabs_->pageOffset()));
-        tabFigures_[static_cast<std::size_t>(k)] = buildFigurePanel(frame, QStringLiteral("Display_%1").arg(k));
+        tabFigures_[static_cast<std::size_t>(k)] =
+            buildFigurePanel(frame, QStringLiteral("Display_%1").arg(k));
         ClipboardGuard::install(tabFigures_[static_cast<std::size_t>(k)].significance);
     }
 }
@@ -332,8 +338,8 @@ void MainWindow::createBrandingFrame(QWidget* client) {
     // Both labels fill the same rectangle on an opaque background, so the
     // one in front is the one seen.
     const auto createBrandLabel = [frame](const QString& text, const char* name) {
-        ClickableLabel* label =
-            ClickableLabel::createLink(text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), frame);
+        ClickableLabel* label = ClickableLabel::createLink(
+            text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), frame);
         label->setObjectName(QLatin1String(name));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -363,11 +369,13 @@ void MainWindow::createCurrentFigurePanel(QWidget* client) {
 }
 
 void MainWindow::registerFigureDisplay() {
-    reading_.setFigureDisplay({[this] { currentFigure_.clear(); }, [this](int row, int tab) { showFigure(row, tab); }});
+    reading_.setFigureDisplay(
+        {[this] { currentFigure_.clear(); }, [this](int row, int tab) { showFigure(row, tab); }});
 }
 
 void MainWindow::showFigure(int row, int tab) {
-    const geomancy::CatalogueRow& figure = geomancy::figureCatalogue().at(static_cast<std::size_t>(row));
+    const geomancy::CatalogueRow& figure =
+        geomancy::figureCatalogue().at(static_cast<std::size_t>(row));
     currentFigure_.show(figure);
     tabFigures_.at(static_cast<std::size_t>(tab)).show(figure);
 }

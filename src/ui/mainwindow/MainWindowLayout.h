@@ -54,7 +54,7 @@ struct ChartHouse {
     int cellLeft, cellTop;   // lblHouses(h-1)
     int labelLeft, labelTop; // Asc(h), "House h"
     int labelWidth;
-    int signLeft, signTop;   // the zodiac sign's label
+    int signLeft, signTop; // the zodiac sign's label
 };
 
 // House 1 at the top left, then clockwise round a 4 by 4 grid.

@@ -66,11 +66,13 @@ inline QString dotColumnName(int firstCasting, const QStringList& castings) {
 // escape the mnemonic; a QLabel without a buddy shows text literally.
 inline const QString CobrandText = QStringLiteral(
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
-    "site's name &  link here. See \"Help\" for details.    Click Here for more info on co-branding.");
+    "site's name &  link here. See \"Help\" for details.    Click Here for more info on "
+    "co-branding.");
 
 // The top line names the maker's home page, e.g. "www.azivoder.example".
 inline QString topLineText(const QString& homePage) {
-    return QStringLiteral("The friendliest geomancy and astrology discussion board on the Web: visit %1")
+    return QStringLiteral(
+               "The friendliest geomancy and astrology discussion board on the Web: visit %1")
         .arg(homePage);
 }
 

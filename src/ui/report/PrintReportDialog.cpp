@@ -10,7 +10,8 @@ void configure(QPrintDialog& dialog, bool hasSelection) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
-    dialog.setPrintRange(hasSelection ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
+    dialog.setPrintRange(hasSelection ? QAbstractPrintDialog::Selection
+                                      : QAbstractPrintDialog::AllPages);
 }
 
 } // namespace

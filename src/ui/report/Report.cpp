@@ -5,7 +5,8 @@
 
 #include <QTextDocument>
 
-Report::Report(QWidget* dialogParent) : dialogParent_(dialogParent), document_(new QTextDocument(this)) {
+Report::Report(QWidget* dialogParent)
+    : dialogParent_(dialogParent), document_(new QTextDocument(this)) {
     prepareReportDocument(*document_);
 }
 
@@ -15,8 +16,8 @@ Report::~Report() {
 }
 
 ReportOperations Report::operations() {
-    return ReportOperations{[this](int castCount, int row) { append(castCount, row); }, [this] { reset(); },
-                            [this] { show(); }};
+    return ReportOperations{[this](int castCount, int row) { append(castCount, row); },
+                            [this] { reset(); }, [this] { show(); }};
 }
 
 void Report::append(int castCount, int row) {
@@ -30,9 +31,13 @@ void Report::reset() {
     prepareReportDocument(*document_);
 }
 
-void Report::show() { ensureWindow()->exec(); }
+void Report::show() {
+    ensureWindow()->exec();
+}
 
-ReportWindow* Report::window() const { return window_.data(); }
+ReportWindow* Report::window() const {
+    return window_.data();
+}
 
 ReportWindow* Report::ensureWindow() {
     if (window_.isNull())

@@ -54,7 +54,9 @@ void insertPiece(QTextCursor& cursor, bool bold, const QColor& colour, const QSt
 
 } // namespace
 
-QFont reportFont() { return fonts::verdana(9.75); }
+QFont reportFont() {
+    return fonts::verdana(9.75);
+}
 
 QColor reportLabelColour() {
     return colours::Maroon;

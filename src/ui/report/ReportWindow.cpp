@@ -36,8 +36,8 @@ void ReportWindow::setUpWindow() {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(WindowCaption);
     setWindowIcon(appIcon());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twips::size(reportlayout::ClientWidth, reportlayout::ClientHeight));
     setPaletteColour(this, {QPalette::Window}, colours::White);
 }
@@ -101,7 +101,8 @@ void ReportWindow::createLinks() {
 
     connect(forumLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
     connect(homeLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
-    connect(brandingLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::FullBrandingPage); });
+    connect(brandingLink_, &ClickableLabel::clicked, this,
+            [] { openWebPage(WebPage::FullBrandingPage); });
 }
 
 void ReportWindow::showEvent(QShowEvent* event) {

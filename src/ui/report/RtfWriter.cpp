@@ -44,8 +44,9 @@ private:
         out += escaped(font.family());
         out += ";}}\n{\\colortbl;";
         for (const QColor& colour : colours_)
-            out += "\\red" + QByteArray::number(colour.red()) + "\\green" + QByteArray::number(colour.green()) +
-                   "\\blue" + QByteArray::number(colour.blue()) + ';';
+            out += "\\red" + QByteArray::number(colour.red()) + "\\green" +
+                   QByteArray::number(colour.green()) + "\\blue" +
+                   QByteArray::number(colour.blue()) + ';';
         out += "}\n\\uc1\\pard\\plain\\f0\\fs" + QByteArray::number(halfPoints(font)) + ' ';
         return out;
     }
@@ -88,17 +89,31 @@ private:
         for (const QChar ch : text) {
             const char16_t unit = ch.unicode();
             switch (unit) {
-            case '\\': out += "\\\\"; break;
-            case '{': out += "\\{"; break;
-            case '}': out += "\\}"; break;
-            case '\t': out += "\\tab "; break;
-            case QChar::LineSeparator: out += "\\line "; break;
-            case QChar::Nbsp: out += "\\~"; break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '{':
+                out += "\\{";
+                break;
+            case '}':
+                out += "\\}";
+                break;
+            case '\t':
+                out += "\\tab ";
+                break;
+            case QChar::LineSeparator:
+                out += "\\line ";
+                break;
+            case QChar::Nbsp:
+                out += "\\~";
+                break;
             default:
                 if (unit >= 0x20 && unit < 0x80)
                     out += char(unit);
                 else if (unit >= 0x80) // \u takes a signed 16-bit number
-                    out += "\\u" + QByteArray::number(unit > 0x7FFF ? int(unit) - 0x10000 : int(unit)) + '?';
+                    out += "\\u" +
+                           QByteArray::number(unit > 0x7FFF ? int(unit) - 0x10000 : int(unit)) +
+                           '?';
                 break; // other control characters carry nothing
             }
         }
@@ -112,4 +127,6 @@ private:
 
 } // namespace
 
-QByteArray documentToRtf(const QTextDocument& document) { return RtfBuilder(document).build(); }
+QByteArray documentToRtf(const QTextDocument& document) {
+    return RtfBuilder(document).build();
+}

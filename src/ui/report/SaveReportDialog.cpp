@@ -43,7 +43,7 @@ void SaveReportDialog::accept() {
         const QFileInfo chosen(files.first());
         if (!chosen.isDir() && !chosen.absoluteDir().exists()) {
             MessageBoxes::error(this, tr("The folder \"%1\" does not exist.")
-                                        .arg(QDir::toNativeSeparators(chosen.absolutePath())));
+                                          .arg(QDir::toNativeSeparators(chosen.absolutePath())));
             return; // the dialog stays open for another choice
         }
     }

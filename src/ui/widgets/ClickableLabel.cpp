@@ -22,7 +22,8 @@ void ClickableLabel::setLinkLook(bool link) {
         unsetCursor();
 }
 
-ClickableLabel* ClickableLabel::createLink(const QString& text, const QFont& font, QWidget* parent) {
+ClickableLabel* ClickableLabel::createLink(const QString& text, const QFont& font,
+                                           QWidget* parent) {
     auto* label = new ClickableLabel(text, parent);
     label->setFont(font);
     label->setLinkLook(true);

@@ -20,18 +20,22 @@ QFont make(const QString& family, qreal points, unsigned style) {
 
 void installSubstitutions() {
     static const bool installed = [] {
-        QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans"),
-                                    QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
+        QFont::insertSubstitutions(
+            QStringLiteral("Verdana"),
+            {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans"),
+             QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
         QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+                                   {QStringLiteral("Microsoft Sans Serif"),
+                                    QStringLiteral("Liberation Sans"),
                                     QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
         return true;
     }();
     (void)installed;
 }
 
-QFont verdana(qreal points, unsigned style) { return make(QStringLiteral("Verdana"), points, style); }
+QFont verdana(qreal points, unsigned style) {
+    return make(QStringLiteral("Verdana"), points, style);
+}
 
 QFont msSansSerif(qreal points, unsigned style) {
     return make(QStringLiteral("MS Sans Serif"), points, style);

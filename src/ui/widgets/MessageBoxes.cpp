@@ -12,7 +12,8 @@ MessageBoxes::Button fallbackAnswer(MessageBoxes::Buttons buttons) {
 
 } // namespace
 
-MessageBoxes::Button MessageBoxes::information(QWidget* parent, const QString& text, Buttons buttons) {
+MessageBoxes::Button MessageBoxes::information(QWidget* parent, const QString& text,
+                                               Buttons buttons) {
     return show(parent, QMessageBox::Information, text, buttons);
 }
 
@@ -25,14 +26,15 @@ ScriptedAnswers<MessageBoxes::Button, MessageBoxes::Shown>& MessageBoxes::script
     return instance;
 }
 
-MessageBoxes::Button MessageBoxes::show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                                    Buttons buttons) {
+MessageBoxes::Button MessageBoxes::show(QWidget* parent, QMessageBox::Icon icon,
+                                        const QString& text, Buttons buttons) {
     if (script().isScripted())
         return script().answer(Shown{icon, ApplicationTitle, text, buttons},
                                fallbackAnswer(buttons));
     // A lone CR separates lines in the program's texts; the box breaks only on LF.
     QString shownText = text;
-    shownText.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    shownText.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(icon, ApplicationTitle, shownText, buttons, parent);
     return static_cast<Button>(box.exec());
 }

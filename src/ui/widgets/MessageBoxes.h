@@ -20,7 +20,8 @@ public:
         Buttons buttons;
     };
 
-    static Button information(QWidget* parent, const QString& text, Buttons buttons = QMessageBox::Ok);
+    static Button information(QWidget* parent, const QString& text,
+                              Buttons buttons = QMessageBox::Ok);
     static Button error(QWidget* parent, const QString& text);
 
     // Scripted mode for tests: boxes are recorded instead of shown and
@@ -29,5 +30,6 @@ public:
     static ScriptedAnswers<Button, Shown>& script();
 
 private:
-    static Button show(QWidget* parent, QMessageBox::Icon icon, const QString& text, Buttons buttons);
+    static Button show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                       Buttons buttons);
 };

@@ -19,8 +19,12 @@ inline QRect rect(int left, int top, int width, int height) {
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
-inline QPoint point(int left, int top) { return QPoint(toPixels(left), toPixels(top)); }
+inline QPoint point(int left, int top) {
+    return QPoint(toPixels(left), toPixels(top));
+}
 
-inline QSize size(int width, int height) { return QSize(toPixels(width), toPixels(height)); }
+inline QSize size(int width, int height) {
+    return QSize(toPixels(width), toPixels(height));
+}
 
 } // namespace twips

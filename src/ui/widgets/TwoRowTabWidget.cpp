@@ -16,7 +16,8 @@
 TabHeaderButton::TabHeaderButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {
     setText(text);
     setCheckable(true);
-    setAutoExclusive(true); // screen readers then announce one choice among the tabs, not a check box
+    setAutoExclusive(
+        true); // screen readers then announce one choice among the tabs, not a check box
     setFocusPolicy(Qt::TabFocus);
 }
 
@@ -39,8 +40,9 @@ void TabHeaderButton::paintEvent(QPaintEvent*) {
 }
 
 TwoRowTabWidget::TwoRowTabWidget(int tabsPerRow, int headerRowHeight, QWidget* parent)
-    : QWidget(parent), tabsPerRow_(tabsPerRow > 0 ? tabsPerRow : 1), headerRowHeight_(headerRowHeight),
-      group_(new QButtonGroup(this)), pages_(new QStackedWidget(this)) {
+    : QWidget(parent), tabsPerRow_(tabsPerRow > 0 ? tabsPerRow : 1),
+      headerRowHeight_(headerRowHeight), group_(new QButtonGroup(this)),
+      pages_(new QStackedWidget(this)) {
     group_->setExclusive(true);
     accessibility::install(); // read out as a page-tab list of page tabs
     connect(group_, &QButtonGroup::idClicked, this, &TwoRowTabWidget::setCurrentIndex);
@@ -72,15 +74,21 @@ QString TwoRowTabWidget::tabText(int index) const {
     return header != nullptr ? header->text() : QString();
 }
 
-QWidget* TwoRowTabWidget::widget(int index) const { return pages_->widget(index); }
+QWidget* TwoRowTabWidget::widget(int index) const {
+    return pages_->widget(index);
+}
 
 TabHeaderButton* TwoRowTabWidget::tabHeader(int index) const {
     return index >= 0 && index < headers_.size() ? headers_[index] : nullptr;
 }
 
-int TwoRowTabWidget::rowCount() const { return (headers_.size() + tabsPerRow_ - 1) / tabsPerRow_; }
+int TwoRowTabWidget::rowCount() const {
+    return (headers_.size() + tabsPerRow_ - 1) / tabsPerRow_;
+}
 
-int TwoRowTabWidget::pageOffset() const { return rowCount() * headerRowHeight_; }
+int TwoRowTabWidget::pageOffset() const {
+    return rowCount() * headerRowHeight_;
+}
 
 void TwoRowTabWidget::setCurrentIndex(int index) {
     if (index < 0 || index >= headers_.size() || index == current_)
@@ -206,11 +214,12 @@ void TwoRowTabWidget::paintPageFrame() {
         option.shape = QTabBar::RoundedNorth;
         option.lineWidth = 1;
         QPainter painter(pages_);
-        paintCachedFrame(painter, option.rect, QStringLiteral("tabwidget"), option, style(),
-                         [&](QPainter& target, const QRect& rect) {
-                             option.rect = rect;
-                             style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &target, this);
-                         },
-                         palette().color(backgroundRole()));
+        paintCachedFrame(
+            painter, option.rect, QStringLiteral("tabwidget"), option, style(),
+            [&](QPainter& target, const QRect& rect) {
+                option.rect = rect;
+                style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &target, this);
+            },
+            palette().color(backgroundRole()));
     }
 }

@@ -37,7 +37,8 @@ struct Fixture {
     QLineEdit* box(const QString& name) const { return find<QLineEdit>(name); }
     QPlainTextEdit* message() const { return find<QPlainTextEdit>(QStringLiteral("txtMessage")); }
 
-    void fill(const QString& name, const QString& email, const QString& friendName, const QString& friendEmail) {
+    void fill(const QString& name, const QString& email, const QString& friendName,
+              const QString& friendEmail) {
         box("txtName")->setText(name);
         box("txtEmail")->setText(email);
         box("txtFriendName")->setText(friendName);
@@ -103,29 +104,46 @@ void TestExitWindow::windowIsATopmostNonActivatingWindow() {
     QVERIFY(!f.window.windowIcon().isNull());
 
     // Centred on its screen, frame included.
-    const QPoint offset = f.window.frameGeometry().center() - f.window.screen()->availableGeometry().center();
-    QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("off centre by %1, %2").arg(offset.x()).arg(offset.y())));
+    const QPoint offset =
+        f.window.frameGeometry().center() - f.window.screen()->availableGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2,
+             qPrintable(QStringLiteral("off centre by %1, %2").arg(offset.x()).arg(offset.y())));
 }
 
 void TestExitWindow::controlsSitAtTheirPlaces_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("container");
     QTest::addColumn<QRect>("twipsRect");
-    QTest::newRow("Picture1") << "Picture1" << "frmExit" << QRect(360, 120, 540, 540);
-    QTest::newRow("Label1") << "Label1" << "frmExit" << QRect(1080, 240, 5070, 435);
-    QTest::newRow("Label2") << "Label2" << "frmExit" << QRect(120, 840, 6975, 1095);
-    QTest::newRow("Check1") << "Check1" << "frmExit" << QRect(30, 2040, 7185, 555);
-    QTest::newRow("cmdClose") << "cmdClose" << "frmExit" << QRect(6000, 2760, 1245, 375);
-    QTest::newRow("Frame2") << "Frame2" << "frmExit" << QRect(120, 3240, 7065, 1455);
-    QTest::newRow("Frame6") << "Frame6" << "frmExit" << QRect(7320, 120, 3735, 4575);
-    QTest::newRow("txtName") << "txtName" << "Frame2" << QRect(85, 360, 3375, 285);
-    QTest::newRow("txtEmail") << "txtEmail" << "Frame2" << QRect(3600, 360, 3375, 285);
-    QTest::newRow("txtFriendName") << "txtFriendName" << "Frame2" << QRect(85, 720, 3375, 285);
-    QTest::newRow("txtFriendEmail") << "txtFriendEmail" << "Frame2" << QRect(3600, 720, 3375, 285);
-    QTest::newRow("cmdSubmit") << "cmdSubmit" << "Frame2" << QRect(1920, 1080, 3375, 285);
-    QTest::newRow("txtMessage") << "txtMessage" << "Frame2" << QRect(4800, 3600, 1815, 495);
-    QTest::newRow("Label3") << "Label3" << "Frame6" << QRect(120, 360, 3495, 3855);
-    QTest::newRow("lblGoToHome") << "lblGoToHome" << "Frame6" << QRect(75, 4250, 3585, 210);
+    QTest::newRow("Picture1") << "Picture1"
+                              << "frmExit" << QRect(360, 120, 540, 540);
+    QTest::newRow("Label1") << "Label1"
+                            << "frmExit" << QRect(1080, 240, 5070, 435);
+    QTest::newRow("Label2") << "Label2"
+                            << "frmExit" << QRect(120, 840, 6975, 1095);
+    QTest::newRow("Check1") << "Check1"
+                            << "frmExit" << QRect(30, 2040, 7185, 555);
+    QTest::newRow("cmdClose") << "cmdClose"
+                              << "frmExit" << QRect(6000, 2760, 1245, 375);
+    QTest::newRow("Frame2") << "Frame2"
+                            << "frmExit" << QRect(120, 3240, 7065, 1455);
+    QTest::newRow("Frame6") << "Frame6"
+                            << "frmExit" << QRect(7320, 120, 3735, 4575);
+    QTest::newRow("txtName") << "txtName"
+                             << "Frame2" << QRect(85, 360, 3375, 285);
+    QTest::newRow("txtEmail") << "txtEmail"
+                              << "Frame2" << QRect(3600, 360, 3375, 285);
+    QTest::newRow("txtFriendName") << "txtFriendName"
+                                   << "Frame2" << QRect(85, 720, 3375, 285);
+    QTest::newRow("txtFriendEmail") << "txtFriendEmail"
+                                    << "Frame2" << QRect(3600, 720, 3375, 285);
+    QTest::newRow("cmdSubmit") << "cmdSubmit"
+                               << "Frame2" << QRect(1920, 1080, 3375, 285);
+    QTest::newRow("txtMessage") << "txtMessage"
+                                << "Frame2" << QRect(4800, 3600, 1815, 495);
+    QTest::newRow("Label3") << "Label3"
+                            << "Frame6" << QRect(120, 360, 3495, 3855);
+    QTest::newRow("lblGoToHome") << "lblGoToHome"
+                                 << "Frame6" << QRect(75, 4250, 3585, 210);
 }
 
 void TestExitWindow::controlsSitAtTheirPlaces() {
@@ -135,8 +153,8 @@ void TestExitWindow::controlsSitAtTheirPlaces() {
     Fixture f;
     QWidget* control = f.find(name);
     QCOMPARE(control->parentWidget()->objectName(), container);
-    const QString problem =
-        placementProblem(control, twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
+    const QString problem = placementProblem(
+        control, twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
@@ -164,7 +182,8 @@ void TestExitWindow::looksAndTexts() {
     }
     QCOMPARE(f.find<QGroupBox>("Frame2")->title(), QStringLiteral("Refer A Friend"));
     QCOMPARE(f.find<QLabel>("Label3")->palette().color(QPalette::WindowText), QColor(Qt::white));
-    QCOMPARE(f.find<QLabel>("lblGoToHome")->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    QCOMPARE(f.find<QLabel>("lblGoToHome")->palette().color(QPalette::WindowText),
+             QColor(255, 255, 0));
     QCOMPARE(f.find<QLabel>("lblGoToHome")->cursor().shape(), Qt::PointingHandCursor);
 
     QCOMPARE(f.box("txtName")->text(), QStringLiteral("Your Name"));
@@ -216,7 +235,8 @@ void TestExitWindow::exitIsFirstAndTabReachesTheHiddenMessage() {
         chain << widget->objectName();
     }
     QVERIFY2(chain.contains(QStringLiteral("txtMessage")), qPrintable(chain.join(u',')));
-    QVERIFY(chain.indexOf(QStringLiteral("txtName")) < chain.indexOf(QStringLiteral("txtFriendEmail")));
+    QVERIFY(chain.indexOf(QStringLiteral("txtName")) <
+            chain.indexOf(QStringLiteral("txtFriendEmail")));
     // The frame clips it: no part of the box lies inside the frame's visible area.
     QVERIFY(!f.find("Frame2")->rect().intersects(f.message()->geometry()));
 }
@@ -224,10 +244,14 @@ void TestExitWindow::exitIsFirstAndTabReachesTheHiddenMessage() {
 void TestExitWindow::placeholderClearsOnEntryAndReturnsWhenEmpty_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("placeholder");
-    QTest::newRow("txtName") << "txtName" << "Your Name";
-    QTest::newRow("txtEmail") << "txtEmail" << "Your Email Address";
-    QTest::newRow("txtFriendName") << "txtFriendName" << "Friend's Name";
-    QTest::newRow("txtFriendEmail") << "txtFriendEmail" << "Friend's Email Address";
+    QTest::newRow("txtName") << "txtName"
+                             << "Your Name";
+    QTest::newRow("txtEmail") << "txtEmail"
+                              << "Your Email Address";
+    QTest::newRow("txtFriendName") << "txtFriendName"
+                                   << "Friend's Name";
+    QTest::newRow("txtFriendEmail") << "txtFriendEmail"
+                                    << "Friend's Email Address";
 }
 
 void TestExitWindow::placeholderClearsOnEntryAndReturnsWhenEmpty() {
@@ -261,7 +285,8 @@ void TestExitWindow::messageBoxKeepsItsFirstTextUntilRestored() {
     Fixture f;
     QWidget* elsewhere = f.find("cmdSubmit");
     f.message()->setFocus(Qt::TabFocusReason);
-    QCOMPARE(f.message()->toPlainText(), QStringLiteral("Your Message\n")); // not the bare hint: kept
+    QCOMPARE(f.message()->toPlainText(),
+             QStringLiteral("Your Message\n")); // not the bare hint: kept
     f.message()->clear();
     elsewhere->setFocus(Qt::TabFocusReason);
     QCOMPARE(f.message()->toPlainText(), QStringLiteral("Your Message"));
@@ -330,13 +355,19 @@ void TestExitWindow::submitSendsTheTrimmedValues() {
     QCOMPARE(browser_->opened().size(), 1);
 
     const QUrlQuery query(browser_->last());
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf1"), QUrl::FullyDecoded), QStringLiteral("Ann"));
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf2"), QUrl::FullyDecoded), QStringLiteral("ann@mail.example"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf1"), QUrl::FullyDecoded),
+             QStringLiteral("Ann"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf2"), QUrl::FullyDecoded),
+             QStringLiteral("ann@mail.example"));
     // The message box was never visited: its first text goes out as it stands.
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf4"), QUrl::FullyDecoded), QStringLiteral("Bob"));
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf5"), QUrl::FullyDecoded), QStringLiteral("bob@mail.example"));
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded), programPageAddress().toString());
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded),
+             QStringLiteral("Your Message\r\n"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf4"), QUrl::FullyDecoded),
+             QStringLiteral("Bob"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf5"), QUrl::FullyDecoded),
+             QStringLiteral("bob@mail.example"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded),
+             programPageAddress().toString());
     QUrl page = browser_->last();
     page.setQuery(QString());
     QCOMPARE(page, webPageAddress(WebPage::ReferralPage));
@@ -348,7 +379,8 @@ void TestExitWindow::submitSendsTheTrimmedValues() {
 
 void TestExitWindow::submitWithAProblemOpensNothingAndKeepsTheForm() {
     Fixture f;
-    f.fill(QStringLiteral("Your Name"), QStringLiteral("a@b.c"), QStringLiteral("Bob"), QStringLiteral("A@b.c"));
+    f.fill(QStringLiteral("Your Name"), QStringLiteral("a@b.c"), QStringLiteral("Bob"),
+           QStringLiteral("A@b.c"));
     QTest::mouseClick(f.find("cmdSubmit"), Qt::LeftButton);
     QCOMPARE(MessageBoxes::script().shown().size(), 1);
     QCOMPARE(MessageBoxes::script().shown().first().text, QStringLiteral("Please Enter Your Name"));

@@ -58,8 +58,8 @@ void TestAboutWindow::controlsSitAtTheirPlaces() {
     QFETCH(QRect, twipsRect);
     AboutWindow about;
     auto* control = findControl<QWidget>(&about, name);
-    const QString problem =
-        placementProblem(control, twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
+    const QString problem = placementProblem(
+        control, twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
@@ -71,15 +71,19 @@ void TestAboutWindow::textsAndLooks() {
     QCOMPARE(label("Label2")->font().pointSizeF(), 9.75);
     QVERIFY(label("Label2")->font().bold());
     QCOMPARE(label("Label1")->text(),
-             QStringLiteral("Ririv Evazorarizad Azivoder associates the Geomantic Figures with the Western "
-                            "Astrology Natal Chart. This calculates the position of the different planets in "
-                            "your chart based on geomancy."));
+             QStringLiteral(
+                 "Ririv Evazorarizad Azivoder associates the Geomantic Figures with the Western "
+                 "Astrology Natal Chart. This calculates the position of the different planets in "
+                 "your chart based on geomancy."));
     QVERIFY(!label("Label1")->font().bold());
     QVERIFY(label("Label1")->wordWrap());
-    QCOMPARE(label("lblHomePage")->text(), QStringLiteral("Click here to visit www.azivoder.example"));
-    QCOMPARE(label("Label3")->text(),
-             QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
-                            "Get this software fully branded for your website."));
+    QCOMPARE(label("lblHomePage")->text(),
+             QStringLiteral("Click here to visit www.azivoder.example"));
+    QCOMPARE(
+        label("Label3")->text(),
+        QStringLiteral(
+            "Home Business Opportunity. Start your own Internet business and make money online. "
+            "Get this software fully branded for your website."));
     QCOMPARE(label("lblCoBrand")->text(), QStringLiteral("Click here for more details."));
     for (const char* link : {"lblHomePage", "lblCoBrand"}) {
         QVERIFY(label(link)->font().underline());
@@ -132,7 +136,8 @@ void TestAboutWindow::okIsDefaultCancelAndFocused() {
     connect(ok, &QPushButton::clicked, this, [&] { ++pressed; });
     QTimer::singleShot(0, &about, [&] {
         focused = about.focusWidget() == ok;
-        QTest::keyClick(about.focusWidget() ? about.focusWidget() : &about, static_cast<Qt::Key>(key));
+        QTest::keyClick(about.focusWidget() ? about.focusWidget() : &about,
+                        static_cast<Qt::Key>(key));
     });
     // If the key did nothing, close the window anyway so that the test ends.
     QTimer::singleShot(2000, &about, [&] { about.done(-1); });

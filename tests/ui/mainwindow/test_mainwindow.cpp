@@ -22,9 +22,10 @@ const QString RefreshCaption = QStringLiteral("Refresh");
 // The value controls of one figure panel, in display order.
 QStringList panelNames(const QString& suffix) {
     QStringList names;
-    for (const char* name : {"lblGeomancyName", "lblKeyword", "lblAssociatedDay", "lblAssociatedElement",
-                             "lblAssociatedQuality", "lblAssociatedPlanet", "lblAssociatedSign",
-                             "lblAssociatedBodyPart", "lblDirection", "txtSignificance"})
+    for (const char* name :
+         {"lblGeomancyName", "lblKeyword", "lblAssociatedDay", "lblAssociatedElement",
+          "lblAssociatedQuality", "lblAssociatedPlanet", "lblAssociatedSign",
+          "lblAssociatedBodyPart", "lblDirection", "txtSignificance"})
         names << QLatin1String(name) + suffix;
     return names;
 }
@@ -48,8 +49,10 @@ bool samePicture(const QLabel* dot, int value) {
 
 void sendMouse(QWidget* target, QEvent::Type type) {
     const QPointF at(5, 5);
-    QMouseEvent event(type, at, target->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QMouseEvent event(type, at, target->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
 }
 
@@ -113,11 +116,14 @@ void TestMainWindow::readyStateShowsNothingCast() {
     QVERIFY(!f.printButton()->isEnabled());
     QCOMPARE(f.tabs()->count(), 8);
     QCOMPARE(f.tabs()->currentIndex(), 0);
-    const QStringList captions{"Ascendant", "Sun", "Moon", "Venus", "Mercury", "Saturn", "Jupiter", "Mars"};
+    const QStringList captions{"Ascendant", "Sun",    "Moon",    "Venus",
+                               "Mercury",   "Saturn", "Jupiter", "Mars"};
     for (int t = 0; t < 8; ++t)
         QCOMPARE(f.tabs()->tabText(t), captions[t]);
-    QCOMPARE(f.find<QGroupBox>("ss", 0)->title(), QStringLiteral("Geomantic Interpretation for Asc"));
-    QCOMPARE(f.find<QGroupBox>("ss", 7)->title(), QStringLiteral("Geomantic Interpretation for Mars"));
+    QCOMPARE(f.find<QGroupBox>("ss", 0)->title(),
+             QStringLiteral("Geomantic Interpretation for Asc"));
+    QCOMPARE(f.find<QGroupBox>("ss", 7)->title(),
+             QStringLiteral("Geomantic Interpretation for Mars"));
     QCOMPARE(f.reading.castCount(), std::int16_t(0));
     QCOMPARE(f.random.draws(), std::size_t(0));
 
@@ -142,24 +148,34 @@ void TestMainWindow::readyStateClearsEveryValueControl() {
         if (label->font().underline())
             headers << label->text();
     }
-    QCOMPARE(headers, (QStringList{"Geomantic Figure Name", "Keyword", "Associated Day", "Associated Element",
-                                   "Associated Quality", "Associated Planet", "Associated Sign", "Associated Body Part",
-                                   "Direction", "Significance"}));
+    QCOMPARE(headers,
+             (QStringList{"Geomantic Figure Name", "Keyword", "Associated Day",
+                          "Associated Element", "Associated Quality", "Associated Planet",
+                          "Associated Sign", "Associated Body Part", "Direction", "Significance"}));
 }
 
 void TestMainWindow::menuEntries_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("File menu") << "nuFile" << "&File" << true;
-    QTest::newRow("Exit") << "mnuExit" << "E&xit" << true;
-    QTest::newRow("Help menu") << "mnuHelp" << "&Help" << true;
-    QTest::newRow("Online help") << "mnuOnline" << "&Online Help" << true;
-    QTest::newRow("Visit") << "mnuVisit" << "&Visit Us Online" << true;
-    QTest::newRow("Update") << "mnuUpdate" << "&Check for Software Update" << true;
-    QTest::newRow("About") << "mnuAbout" << "&About Software" << true;
-    QTest::newRow("Donate on the bar") << "mnuDonate" << "&Donate" << true;
-    QTest::newRow("Make money, greyed") << "mnumakemoney" << "Make Money &Online" << false;
+    QTest::newRow("File menu") << "nuFile"
+                               << "&File" << true;
+    QTest::newRow("Exit") << "mnuExit"
+                          << "E&xit" << true;
+    QTest::newRow("Help menu") << "mnuHelp"
+                               << "&Help" << true;
+    QTest::newRow("Online help") << "mnuOnline"
+                                 << "&Online Help" << true;
+    QTest::newRow("Visit") << "mnuVisit"
+                           << "&Visit Us Online" << true;
+    QTest::newRow("Update") << "mnuUpdate"
+                            << "&Check for Software Update" << true;
+    QTest::newRow("About") << "mnuAbout"
+                           << "&About Software" << true;
+    QTest::newRow("Donate on the bar") << "mnuDonate"
+                                       << "&Donate" << true;
+    QTest::newRow("Make money, greyed") << "mnumakemoney"
+                                        << "Make Money &Online" << false;
 }
 
 void TestMainWindow::menuEntries() {
@@ -170,7 +186,8 @@ void TestMainWindow::menuEntries() {
     auto* action = f.find<QAction>(name);
     QCOMPARE(action->text(), caption);
     QCOMPARE(action->isEnabled(), enabled);
-    QVERIFY(f.window.menuBar()->actions().contains(action) || !action->associatedObjects().isEmpty());
+    QVERIFY(f.window.menuBar()->actions().contains(action) ||
+            !action->associatedObjects().isEmpty());
 }
 
 void TestMainWindow::tabHeadersSelectTheirPage() {
@@ -246,13 +263,14 @@ void TestMainWindow::houseCellsCollectPlanetsInCastingOrder() {
     MainWindowFixture f;
     f.script(WorkedReadingLines);
     f.press(2);
-    QCOMPARE(f.cell(11)->text(), QStringLiteral("\r\nSun")); // the worked example: a sum of 12 is house 12
+    QCOMPARE(f.cell(11)->text(),
+             QStringLiteral("\r\nSun")); // the worked example: a sum of 12 is house 12
     f.press(2);
     QCOMPARE(f.cell(3)->text(), QStringLiteral("\r\nMoon"));
     QCOMPARE(f.cell(11)->text(), QStringLiteral("\r\nSun\r\nVenus"));
     f.press(4);
-    const QStringList expected{"\r\nSaturn", "", "", "\r\nMoon", "", "\r\nMercury\r\nJupiter", "", "", "", "", "",
-                               "\r\nSun\r\nVenus\r\nMars"};
+    const QStringList expected{"\r\nSaturn", "", "", "\r\nMoon", "", "\r\nMercury\r\nJupiter",
+                               "",           "", "", "",         "", "\r\nSun\r\nVenus\r\nMars"};
     for (int i = 0; i < 12; ++i)
         QCOMPARE(f.cell(i)->text(), expected[i]);
     // The Ascendant's casting writes no name, even into house 1.
@@ -289,7 +307,8 @@ void TestMainWindow::figureDisplayShowsTheTitleOnTheCastingsTab() {
     QCOMPARE(displayed(f, "lblAssociatedSignDisplay_2"), QStringLiteral("Cancer"));
     QCOMPARE(displayed(f, "lblAssociatedBodyPartDisplay_2"), QStringLiteral("Stomach"));
     QCOMPARE(displayed(f, "lblDirectionDisplay_2"), QStringLiteral("South"));
-    QVERIFY(displayed(f, "txtSignificanceDisplay_2").startsWith(QStringLiteral("This figure signifies some kind")));
+    QVERIFY(displayed(f, "txtSignificanceDisplay_2")
+                .startsWith(QStringLiteral("This figure signifies some kind")));
 
     QCOMPARE(displayed(f, "lblGeomancyNameDisplay_3"), QStringLiteral("Populus  The People"));
     // The current figure is the last one cast, Venus's.
@@ -315,18 +334,20 @@ void TestMainWindow::figureDisplayWritesCurrentPanelFirstInColumnOrder() {
     // panel's labels must already be in their final state, and the tab's
     // panel must not have been touched before the current one is complete.
     QStringList log;
-    connect(f.find<QTextEdit>(QStringLiteral("txtSignificance")), &QTextEdit::textChanged, this, [&] {
-        log << QStringLiteral("current box '%1', current labels %2, tab labels %3")
-                   .arg(displayed(f, current[9]).left(4))
-                   .arg(labelsAreEmpty(current))
-                   .arg(labelsAreEmpty(tab));
-    });
-    connect(f.find<QTextEdit>(QStringLiteral("txtSignificanceDisplay_2")), &QTextEdit::textChanged, this, [&] {
-        log << QStringLiteral("tab box '%1', current labels %2, tab labels %3")
-                   .arg(displayed(f, tab[9]).left(4))
-                   .arg(labelsAreEmpty(current))
-                   .arg(labelsAreEmpty(tab));
-    });
+    connect(f.find<QTextEdit>(QStringLiteral("txtSignificance")), &QTextEdit::textChanged, this,
+            [&] {
+                log << QStringLiteral("current box '%1', current labels %2, tab labels %3")
+                           .arg(displayed(f, current[9]).left(4))
+                           .arg(labelsAreEmpty(current))
+                           .arg(labelsAreEmpty(tab));
+            });
+    connect(f.find<QTextEdit>(QStringLiteral("txtSignificanceDisplay_2")), &QTextEdit::textChanged,
+            this, [&] {
+                log << QStringLiteral("tab box '%1', current labels %2, tab labels %3")
+                           .arg(displayed(f, tab[9]).left(4))
+                           .arg(labelsAreEmpty(current))
+                           .arg(labelsAreEmpty(tab));
+            });
     f.press(); // the Moon: 1, 1, 1, 1 is Via
     // 1 = all nine empty, -1 = all nine written.
     QCOMPARE(log, (QStringList{"current box '', current labels 1, tab labels 1",
@@ -441,7 +462,8 @@ void TestMainWindow::clipboardIsEmptiedOverSignificanceBoxes_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<bool>("onScrollBar");
     QTest::addColumn<int>("event");
-    for (const char* box : {"txtSignificance", "txtSignificanceDisplay_0", "txtSignificanceDisplay_7"}) {
+    for (const char* box :
+         {"txtSignificance", "txtSignificanceDisplay_0", "txtSignificanceDisplay_7"}) {
         for (bool onScrollBar : {false, true}) {
             const char* part = onScrollBar ? "scroll bar" : "text";
             QTest::addRow("%s, %s, move", box, part)
@@ -490,7 +512,8 @@ void TestMainWindow::aPressEmptiesTheClipboardOnce() {
         QSignalSpy changes(QGuiApplication::clipboard(), &QClipboard::dataChanged);
         f.press();
         QVERIFY2(QGuiApplication::clipboard()->text().isEmpty(), qPrintable(QString::number(k)));
-        QVERIFY2(changes.count() == 1, qPrintable(QStringLiteral("press %1: %2").arg(k).arg(changes.count())));
+        QVERIFY2(changes.count() == 1,
+                 qPrintable(QStringLiteral("press %1: %2").arg(k).arg(changes.count())));
     }
 }
 

@@ -12,7 +12,9 @@
 // either shows up here.
 namespace {
 
-int px(int twips) { return qRound(twips / 15.0); }
+int px(int twips) {
+    return qRound(twips / 15.0);
+}
 
 QRect fromTwips(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
@@ -92,16 +94,19 @@ void TestMainWindowLayout::topLevelControls() {
 void TestMainWindowLayout::chart_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("expected");
-    const int cells[12][2] = {{120, 240},   {1320, 240},  {2520, 240},  {3720, 240},  {3720, 1440}, {3720, 2640},
-                              {3720, 3840}, {2520, 3840}, {1320, 3840}, {120, 3840},  {120, 2640},  {120, 1440}};
+    const int cells[12][2] = {{120, 240},   {1320, 240},  {2520, 240},  {3720, 240},
+                              {3720, 1440}, {3720, 2640}, {3720, 3840}, {2520, 3840},
+                              {1320, 3840}, {120, 3840},  {120, 2640},  {120, 1440}};
     for (int i = 0; i < 12; ++i)
         QTest::addRow("lblHouses_%d", i) << QStringLiteral("lblHouses_%1").arg(i)
                                          << fromTwips(cells[i][0], cells[i][1], 1200, 1200);
-    const int labels[12][2] = {{360, 1200},  {1560, 1200}, {2760, 1200}, {3960, 1200}, {3960, 2400}, {3960, 3600},
-                               {3960, 4800}, {2760, 4800}, {1560, 4800}, {240, 4800},  {240, 3600},  {240, 2400}};
+    const int labels[12][2] = {{360, 1200},  {1560, 1200}, {2760, 1200}, {3960, 1200},
+                               {3960, 2400}, {3960, 3600}, {3960, 4800}, {2760, 4800},
+                               {1560, 4800}, {240, 4800},  {240, 3600},  {240, 2400}};
     for (int h = 1; h <= 12; ++h)
-        QTest::addRow("Asc_%d", h) << QStringLiteral("Asc_%1").arg(h)
-                                   << fromTwips(labels[h - 1][0], labels[h - 1][1], h >= 10 ? 900 : 780, 195);
+        QTest::addRow("Asc_%d", h)
+            << QStringLiteral("Asc_%1").arg(h)
+            << fromTwips(labels[h - 1][0], labels[h - 1][1], h >= 10 ? 900 : 780, 195);
     addRow("Asc_0", 960, 250, 315, 195);
     addRow("chartCentre", 1320, 1440, 2400, 2400);
     addRow("chartCentreLabel", 1515, 2520, 1965, 345);
@@ -167,17 +172,25 @@ void TestMainWindowLayout::panelControls_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("frame");
     QTest::addColumn<QRect>("expected");
-    QTest::newRow("tab 0 title") << "lblGeomancyNameDisplay_0" << "ss_0" << fromTwips(120, 480, 3885, 375);
-    QTest::newRow("tab 3 keyword") << "lblKeywordDisplay_3" << "ss_3" << fromTwips(120, 1080, 3885, 375);
-    QTest::newRow("tab 5 body part") << "lblAssociatedBodyPartDisplay_5" << "ss_5" << fromTwips(120, 4680, 3885, 375);
-    QTest::newRow("tab 6 direction") << "lblDirectionDisplay_6" << "ss_6" << fromTwips(120, 5280, 3885, 375);
-    QTest::newRow("tab 7 significance") << "txtSignificanceDisplay_7" << "ss_7" << fromTwips(120, 6000, 3975, 855);
-    QTest::newRow("current quality") << "lblAssociatedQuality" << "currentFigurePanel"
-                                     << fromTwips(120, 2880, 3885, 375);
-    QTest::newRow("current significance") << "txtSignificance" << "currentFigurePanel"
-                                          << fromTwips(120, 6000, 3975, 855);
-    QTest::newRow("co-brand") << "lblCobrand" << "Frame5" << fromTwips(360, 600, 7185, 615);
-    QTest::newRow("full brand") << "lblFullBrand" << "Frame5" << fromTwips(360, 600, 7185, 615);
+    QTest::newRow("tab 0 title") << "lblGeomancyNameDisplay_0"
+                                 << "ss_0" << fromTwips(120, 480, 3885, 375);
+    QTest::newRow("tab 3 keyword") << "lblKeywordDisplay_3"
+                                   << "ss_3" << fromTwips(120, 1080, 3885, 375);
+    QTest::newRow("tab 5 body part") << "lblAssociatedBodyPartDisplay_5"
+                                     << "ss_5" << fromTwips(120, 4680, 3885, 375);
+    QTest::newRow("tab 6 direction") << "lblDirectionDisplay_6"
+                                     << "ss_6" << fromTwips(120, 5280, 3885, 375);
+    QTest::newRow("tab 7 significance") << "txtSignificanceDisplay_7"
+                                        << "ss_7" << fromTwips(120, 6000, 3975, 855);
+    QTest::newRow("current quality") << "lblAssociatedQuality"
+                                     << "currentFigurePanel" << fromTwips(120, 2880, 3885, 375);
+    QTest::newRow("current significance")
+        << "txtSignificance"
+        << "currentFigurePanel" << fromTwips(120, 6000, 3975, 855);
+    QTest::newRow("co-brand") << "lblCobrand"
+                              << "Frame5" << fromTwips(360, 600, 7185, 615);
+    QTest::newRow("full brand") << "lblFullBrand"
+                                << "Frame5" << fromTwips(360, 600, 7185, 615);
 }
 
 void TestMainWindowLayout::panelControls() {
@@ -242,8 +255,10 @@ void TestMainWindowLayout::fontsAndColours_data() {
     QTest::newRow("marker") << "Asc_0" << 8.25 << true << true << QColor(255, 0, 0);
     QTest::newRow("centre") << "chartCentreLabel" << 14.25 << true << true << QColor(192, 0, 0);
     QTest::newRow("sign") << "sign_2" << 8.25 << false << false << QColor(192, 64, 0);
-    QTest::newRow("figure title") << "lblGeomancyNameDisplay_4" << 9.75 << true << false << QColor(255, 0, 0);
-    QTest::newRow("figure keyword") << "lblKeywordDisplay_4" << 8.25 << false << false << QColor(0, 0, 255);
+    QTest::newRow("figure title") << "lblGeomancyNameDisplay_4" << 9.75 << true << false
+                                  << QColor(255, 0, 0);
+    QTest::newRow("figure keyword")
+        << "lblKeywordDisplay_4" << 8.25 << false << false << QColor(0, 0, 255);
     QTest::newRow("tab frame") << "ss_2" << 9.0 << true << false << QColor(255, 0, 0);
     QTest::newRow("figure frame") << "figureFrame" << 8.25 << true << false << QColor(255, 0, 0);
     QTest::newRow("co-brand") << "lblCobrand" << 8.25 << true << false << QColor(58, 58, 58);
@@ -293,13 +308,15 @@ void TestMainWindowLayout::labelTexts_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("description, no final full stop")
         << "Label2"
-        << "Ririv Evazorarizad Azivoder associates the Geomantic Figures with the Western Astrology "
+        << "Ririv Evazorarizad Azivoder associates the Geomantic Figures with the Western "
+           "Astrology "
            "Natal Chart. This calculates the position of the different planets in your chart based "
            "on geomancy";
     QTest::newRow("co-brand, one ampersand shown, runs of blanks kept")
         << "lblCobrand"
         << "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
-           "your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
+           "your site's name &  link here. See \"Help\" for details.    Click Here for more info "
+           "on "
            "co-branding.";
     QTest::newRow("full brand")
         << "lblFullBrand"
@@ -342,7 +359,8 @@ void TestMainWindowLayout::houseCellShowsEachPlanetOnItsOwnLine() {
     // The cell text starts with a line break: the first line stays empty,
     // and each planet gets a line of its own.
     QCOMPARE(lines.size(), 2);
-    QVERIFY2(lines.first().first >= cell->fontMetrics().lineSpacing(), qPrintable(QString::number(lines.first().first)));
+    QVERIFY2(lines.first().first >= cell->fontMetrics().lineSpacing(),
+             qPrintable(QString::number(lines.first().first)));
 }
 
 void TestMainWindowLayout::renderAfterAFullReading() {
@@ -357,7 +375,8 @@ void TestMainWindowLayout::renderAfterAFullReading() {
     QLabel* dot = f.dot(31);
     const QPoint centre = dot->mapTo(&f.window, dot->rect().center()) * image.devicePixelRatio();
     QVERIFY(image.pixelColor(centre) != QColor(Qt::white) ||
-            image.pixelColor(centre - QPoint(image.devicePixelRatio() * 8, 0)) != QColor(Qt::white));
+            image.pixelColor(centre - QPoint(image.devicePixelRatio() * 8, 0)) !=
+                QColor(Qt::white));
 
     // Set AZIVODER_SCREENSHOT to a file name to keep the picture.
     const QString target = qEnvironmentVariable("AZIVODER_SCREENSHOT");
@@ -377,8 +396,8 @@ void TestMainWindowLayout::significanceBoxesShowTheirWhiteBackground() {
         f.tabs()->setCurrentIndex(tab);
         auto* box = f.find<QTextEdit>("txtSignificanceDisplay", tab);
         const QImage image = f.window.grab().toImage();
-        const QPoint corner = box->viewport()->mapTo(&f.window, box->viewport()->rect().bottomRight() -
-                                                                    QPoint(3, 3));
+        const QPoint corner =
+            box->viewport()->mapTo(&f.window, box->viewport()->rect().bottomRight() - QPoint(3, 3));
         QCOMPARE(image.pixelColor(corner * image.devicePixelRatio()),
                  box->viewport()->palette().color(QPalette::Base));
     }

@@ -12,8 +12,9 @@
 
 namespace {
 
-const QStringList PlanetHeadings = {"Sun Position",     "Moon Position",    "Venus Position", "Mercury Position",
-                                     "Saturn Position", "Jupiter Position", "Mars Position"};
+const QStringList PlanetHeadings = {"Sun Position",     "Moon Position",   "Venus Position",
+                                    "Mercury Position", "Saturn Position", "Jupiter Position",
+                                    "Mars Position"};
 
 constexpr int LinesPerEntry = 22;
 
@@ -28,7 +29,8 @@ QList<Run> runsOf(const QTextDocument& document) {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
-            runs.append(Run{it.fragment().text(), format.fontWeight() >= QFont::Bold, format.foreground().color()});
+            runs.append(Run{it.fragment().text(), format.fontWeight() >= QFont::Bold,
+                            format.foreground().color()});
         }
     }
     return runs;
@@ -100,7 +102,8 @@ void TestReportComposition::entryFollowsTheLineLayout() {
         "",
         "Direction : North",
         "",
-        "Significance : There may be a lot of passion and violence involved. Hear what your inner voice has to "
+        "Significance : There may be a lot of passion and violence involved. Hear what your inner "
+        "voice has to "
         "tell you. Find the good in the bad.",
         "",
         "",
@@ -109,7 +112,8 @@ void TestReportComposition::entryFollowsTheLineLayout() {
     QCOMPARE(lines.mid(LinesPerEntry, LinesPerEntry), sunEntry);
     for (int entry = 0; entry < 8; ++entry) {
         const int first = entry * LinesPerEntry;
-        QVERIFY2(lines[first].contains(QLatin1String("Geomantic Figure Name : ")), qPrintable(lines[first]));
+        QVERIFY2(lines[first].contains(QLatin1String("Geomantic Figure Name : ")),
+                 qPrintable(lines[first]));
         QVERIFY(lines[first + 18].contains(QLatin1String("Significance : ")));
     }
 }
@@ -117,9 +121,11 @@ void TestReportComposition::entryFollowsTheLineLayout() {
 void TestReportComposition::catalogueTextsAreWrittenAsStored_data() {
     QTest::addColumn<QString>("line");
     QTest::newRow("quality keeps its trailing blank") << "Associated Quality : Mobile ";
-    QTest::newRow("title keeps its two blanks") << "Venus PositionGeomantic Figure Name : Populus  The People";
+    QTest::newRow("title keeps its two blanks")
+        << "Venus PositionGeomantic Figure Name : Populus  The People";
     QTest::newRow("keyword spelt as stored") << "Keyword : Lonliness";
-    QTest::newRow("title, not the upper-case name") << "Mars PositionGeomantic Figure Name : Albus - White";
+    QTest::newRow("title, not the upper-case name")
+        << "Mars PositionGeomantic Figure Name : Albus - White";
 }
 
 void TestReportComposition::catalogueTextsAreWrittenAsStored() {
@@ -156,9 +162,15 @@ void TestReportComposition::labelsAreBoldDarkRedAndValuesRegularDarkGreen() {
         if (label)
             labels.append(run.text);
     }
-    const QStringList fieldLabels = {"Geomantic Figure Name : ", "Keyword : ", "Associated Day : ",
-                                     "Associated Element : ", "Associated Quality : ", "Associated Planet : ",
-                                     "Associated Sign : ", "Associated Body Part : ", "Direction : ",
+    const QStringList fieldLabels = {"Geomantic Figure Name : ",
+                                     "Keyword : ",
+                                     "Associated Day : ",
+                                     "Associated Element : ",
+                                     "Associated Quality : ",
+                                     "Associated Planet : ",
+                                     "Associated Sign : ",
+                                     "Associated Body Part : ",
+                                     "Direction : ",
                                      "Significance : "};
     QCOMPARE(labels.mid(0, 10), fieldLabels);
     QCOMPARE(labels[10], "Sun Position" + fieldLabels[0]);
@@ -226,7 +238,8 @@ void TestReportComposition::resetEmptiesTheReport() {
 
     // The next reading starts a new report in the same font.
     operations.append(1, 0);
-    QVERIFY(report.document()->toPlainText().startsWith(QLatin1String("Geomantic Figure Name : Via - The Way")));
+    QVERIFY(report.document()->toPlainText().startsWith(
+        QLatin1String("Geomantic Figure Name : Via - The Way")));
     QCOMPARE(report.document()->defaultFont().family(), QStringLiteral("Verdana"));
     QCOMPARE(report.document()->defaultFont().pointSizeF(), 9.75);
 }

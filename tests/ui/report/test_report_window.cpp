@@ -3,12 +3,12 @@
 #include "support/Controls.h"
 #include "support/UrlCatcher.h"
 
-#include "ui/widgets/AppInfo.h"
-#include "ui/widgets/MessageBoxes.h"
 #include "ui/report/PrintReportDialog.h"
 #include "ui/report/Report.h"
 #include "ui/report/ReportWindow.h"
 #include "ui/report/SaveReportDialog.h"
+#include "ui/widgets/AppInfo.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/Twips.h"
 #include "web/WebPage.h"
 
@@ -51,11 +51,13 @@ class ReadOnlyGuard {
 public:
     explicit ReadOnlyGuard(const QString& path) : path_(path) {
         if (runningAsRoot()) {
-            immutable_ = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path_}) == 0;
+            immutable_ =
+                QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path_}) == 0;
             ok_ = immutable_;
         } else {
             original_ = QFile::permissions(path_);
-            ok_ = QFile::setPermissions(path_, original_ & ~(QFile::WriteOwner | QFile::WriteUser |
+            ok_ =
+                QFile::setPermissions(path_, original_ & ~(QFile::WriteOwner | QFile::WriteUser |
                                                            QFile::WriteGroup | QFile::WriteOther));
         }
     }
@@ -98,7 +100,9 @@ public:
     }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool ok() const { return ok_; }
+    bool ok() const {
+        return ok_;
+    }
 
 private:
     bool ok_ = false;
@@ -108,7 +112,8 @@ private:
 };
 
 QString pdfText(const QString& path) {
-    return toolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
+    return toolOutput(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-layout"), path, QStringLiteral("-")})
         .normalized(QString::NormalizationForm_KC);
 }
 
@@ -219,7 +224,8 @@ void TestReportWindow::controlsSitWhereTheLayoutSays() {
     Report report;
     report.reset();
     QWidget* control = findControl<QWidget>(report.window(), name);
-    QCOMPARE(control->geometry(), twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
+    QCOMPARE(control->geometry(),
+             twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
 }
 
 void TestReportWindow::windowIsAFixedWhiteDialogWithoutMinimiseOrMaximise() {
@@ -261,9 +267,10 @@ void TestReportWindow::controlsCarryTheirTextsAndFonts() {
     QCOMPARE(box->document(), report.document());
 
     auto* branding = findControl<ClickableLabel>(window, QStringLiteral("Label15"));
-    QCOMPARE(branding->text(), QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                              "money online. Get this software fully branded for your website. "
-                                              "Click here for more details."));
+    QCOMPARE(branding->text(),
+             QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                            "money online. Get this software fully branded for your website. "
+                            "Click here for more details."));
     QVERIFY(branding->font().bold());
     QVERIFY(branding->wordWrap());
 
@@ -548,7 +555,8 @@ void TestReportWindow::savingWritesTheWholeReportDespiteASelection() {
     const QString path = dir.filePath(QStringLiteral("reading.rtf"));
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
-    selectBetween(window->reportBox(), QStringLiteral("Keyword : Passion"), QStringLiteral("Tuesday"));
+    selectBetween(window->reportBox(), QStringLiteral("Keyword : Passion"),
+                  QStringLiteral("Tuesday"));
     SaveReportDialog::script().queueAnswer(path);
     findControl<QPushButton>(window, QStringLiteral("cmdSave"))->click();
 
@@ -611,7 +619,8 @@ void TestReportWindow::unwritableTargetsReportAndKeepTheOldFile() {
         path = QStringLiteral("/dev/full");
     } else if (target.startsWith(QLatin1String("read-only folder"))) {
         readOnly = std::make_unique<ReadOnlyGuard>(folder);
-        path = target.endsWith(QLatin1String("new file")) ? folder + QStringLiteral("/new.rtf") : existing;
+        path = target.endsWith(QLatin1String("new file")) ? folder + QStringLiteral("/new.rtf")
+                                                          : existing;
     } else if (target == QLatin1String("disk fills up")) {
         path = existing;
     } else if (target == QLatin1String("read-only file")) {
@@ -692,7 +701,8 @@ void TestReportWindow::printDialogOffersTheSelection() {
     const PrintReportDialog::Shown& dialog = PrintReportDialog::script().shown().first();
     QVERIFY(!dialog.options.testFlag(QAbstractPrintDialog::PrintPageRange));
     QCOMPARE(dialog.options.testFlag(QAbstractPrintDialog::PrintSelection), select);
-    QCOMPARE(dialog.range, select ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
+    QCOMPARE(dialog.range,
+             select ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
 }
 
 void TestReportWindow::printingASelectionPrintsOnlyIt() {
@@ -700,7 +710,8 @@ void TestReportWindow::printingASelectionPrintsOnlyIt() {
     const QString pdf = dir.filePath(QStringLiteral("selection.pdf"));
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
-    selectBetween(window->reportBox(), QStringLiteral("Keyword : Passion"), QStringLiteral("Element : Water"));
+    selectBetween(window->reportBox(), QStringLiteral("Keyword : Passion"),
+                  QStringLiteral("Element : Water"));
     PrintReportDialog::script().queueAnswer({QDialog::Accepted, pdf});
     findControl<QPushButton>(window, QStringLiteral("cmdPrint"))->click();
 
@@ -711,7 +722,9 @@ void TestReportWindow::printingASelectionPrintsOnlyIt() {
     QVERIFY(!text.contains(QLatin1String("Geomantic Figure Name")));
     QVERIFY(!text.contains(QLatin1String("Associated Quality")));
     // The empty lines between the fields are printed too.
-    QVERIFY(QRegularExpression(QStringLiteral("Passion\\s*\\n\\s*\\n\\s*Associated Day")).match(text).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("Passion\\s*\\n\\s*\\n\\s*Associated Day"))
+                .match(text)
+                .hasMatch());
 }
 
 void TestReportWindow::printingWithoutASelectionPrintsTheWholeReport() {
@@ -723,9 +736,11 @@ void TestReportWindow::printingWithoutASelectionPrintsTheWholeReport() {
     window->printWithDialog();
 
     const QString text = pdfText(pdf);
-    QVERIFY2(text.startsWith(QLatin1String("Geomantic Figure Name : Rubeus - Red")), qPrintable(text.left(200)));
-    for (const char* heading : {"Sun Position", "Moon Position", "Venus Position", "Mercury Position",
-                                "Saturn Position", "Jupiter Position", "Mars Position"})
+    QVERIFY2(text.startsWith(QLatin1String("Geomantic Figure Name : Rubeus - Red")),
+             qPrintable(text.left(200)));
+    for (const char* heading :
+         {"Sun Position", "Moon Position", "Venus Position", "Mercury Position", "Saturn Position",
+          "Jupiter Position", "Mars Position"})
         QCOMPARE(text.count(QLatin1String(heading)), 1);
     QCOMPARE(text.count(QLatin1String("Significance : ")), 8);
 }

@@ -13,7 +13,8 @@
 namespace {
 
 // A document in the report's font with the given pieces: {text, bold}.
-void insert(QTextDocument& document, const QString& text, bool bold = false, const QColor& colour = QColor()) {
+void insert(QTextDocument& document, const QString& text, bool bold = false,
+            const QColor& colour = QColor()) {
     QTextCharFormat format;
     format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
     if (colour.isValid())
@@ -103,7 +104,8 @@ void TestRtfWriter::charactersAreEscaped_data() {
     QTest::newRow("latin-1 letter") << QStringLiteral("caf\u00e9") << QByteArray("caf\\u233?");
     QTest::newRow("euro sign") << QStringLiteral("\u20ac5") << QByteArray("\\u8364?5");
     QTest::newRow("above 32767 is negative") << QStringLiteral("\uff01") << QByteArray("\\u-255?");
-    QTest::newRow("emoji as a surrogate pair") << QStringLiteral("\U0001F600") << QByteArray("\\u-10179?\\u-8704?");
+    QTest::newRow("emoji as a surrogate pair")
+        << QStringLiteral("\U0001F600") << QByteArray("\\u-10179?\\u-8704?");
     QTest::newRow("tab") << QStringLiteral("a\tb") << QByteArray("a\\tab b");
     QTest::newRow("line separator") << QStringLiteral("a\u2028b") << QByteArray("a\\line b");
     QTest::newRow("plain text untouched") << QStringLiteral("Mobile ") << QByteArray("Mobile ");
@@ -147,7 +149,8 @@ void TestRtfWriter::boldAndColourChangesAreWritten() {
     insert(document, QStringLiteral("v1"), false, QColor(0, 128, 0));
     insert(document, QStringLiteral("plain"));
     insert(document, QStringLiteral("L2"), true, QColor(128, 0, 0));
-    QCOMPARE(bodyOf(documentToRtf(document)), QByteArray("\\b\\cf1 L1\\b0\\cf2 v1\\cf0 plain\\b\\cf1 L2"));
+    QCOMPARE(bodyOf(documentToRtf(document)),
+             QByteArray("\\b\\cf1 L1\\b0\\cf2 v1\\cf0 plain\\b\\cf1 L2"));
 }
 
 void TestRtfWriter::unrtfReadsEscapedText() {
@@ -184,7 +187,8 @@ void TestRtfWriter::unrtfSeesBoldDarkRedLabelsAndDarkGreenValues() {
     QVERIFY(html.contains(QLatin1String("<font face=\"Verdana\">")));
 
     QStringList boldRuns;
-    const QRegularExpression bold(QStringLiteral("<b><font color=\"#([0-9a-f]{6})\">([^<]+)</font></b>"));
+    const QRegularExpression bold(
+        QStringLiteral("<b><font color=\"#([0-9a-f]{6})\">([^<]+)</font></b>"));
     for (const QRegularExpressionMatch& match : bold.globalMatch(html)) {
         QCOMPARE(match.captured(1), QStringLiteral("800000"));
         boldRuns.append(decodeHtml(match.captured(2)));
