@@ -48,6 +48,7 @@ void TestAccessibility::tabHeadersArePageTabsInAPageTabList() {
     showExposed(f.window);
     QAccessibleInterface* list = accessible(f.tabs());
     QCOMPARE(list->role(), QAccessible::PageTabList);
+    QVERIFY(!list->text(QAccessible::Name).isEmpty());
     QVERIFY(list->childCount() >= 8);
     for (int i = 0; i < 8; ++i) {
         QAccessibleInterface* tab = list->child(i);

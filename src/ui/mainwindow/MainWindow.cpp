@@ -283,6 +283,7 @@ void MainWindow::createChart(QWidget* client) {
 void MainWindow::createTabs(QWidget* client) {
     tabs_ = new TwoRowTabWidget(TabsPerRow, twips::toPixels(TabHeaderRowHeight), client);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->setAccessibleName(maintexts::TabsName);
 
     for (int k = 0; k < geomancy::CastingCount; ++k) {
         auto* page = new QWidget;

@@ -43,6 +43,7 @@ inline const QString TwoDotsName = QStringLiteral("two dots");
 // Venus, Mars", "House 3: empty"), a dot box ("Ascendant, line 1: one dot")
 // and a column of dot boxes.
 inline const QString ChartName = QStringLiteral("Chart of the twelve houses");
+inline const QString TabsName = QStringLiteral("The eight castings");
 inline const QString AscendantName = QStringLiteral("Ascendant");
 
 inline QString houseCellName(int house, const QStringList& holds) {
