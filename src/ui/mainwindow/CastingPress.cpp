@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 void MainWindow::castNext() {
+    ensureHiddenPanelsBuilt();
     reading_.setCastCount(static_cast<std::int16_t>(reading_.castCount() + 1));
     const int k = reading_.castCount();
     if (k >= 1 && k <= geomancy::CastingCount) {

@@ -56,8 +56,9 @@ QString indexed(const char* name, int index) {
 
 } // namespace
 
-MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
-    : QMainWindow(parent), reading_(reading) {
+MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent, HiddenPanels hiddenPanels)
+    : QMainWindow(parent), reading_(reading),
+      hiddenPanelsPending_(hiddenPanels == HiddenPanels::AfterFirstFrame) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(WindowCaption);
     setWindowIcon(appIcon());
@@ -104,6 +105,33 @@ void MainWindow::setReportOperations(ReportOperations operations) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     emit closed();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    if (hiddenPanelsPending_ && !hiddenPanelsScheduled_) {
+        hiddenPanelsScheduled_ = true;
+        // Queued, it runs once this frame has been painted and flushed.
+        QMetaObject::invokeMethod(this, &MainWindow::ensureHiddenPanelsBuilt, Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::ensureHiddenPanelsBuilt() {
+    if (!hiddenPanelsPending_)
+        return;
+    hiddenPanelsPending_ = false;
+    for (int k = 1; k < geomancy::CastingCount; ++k) {
+        createTabPanel(k);
+        // Where it would stand had it been built with the window: after the
+        // previous tab's box, before the buttons.
+        QWidget::setTabOrder(tabFigures_[static_cast<std::size_t>(k - 1)].significance,
+                             tabFigures_[static_cast<std::size_t>(k)].significance);
+    }
+    createCurrentFigureControls();
+    // As the window's load leaves them.
+    currentFigure_.clear();
+    for (std::size_t k = 1; k < tabFigures_.size(); ++k)
+        tabFigures_[k].clear();
 }
 
 void MainWindow::createActions() {
@@ -293,18 +321,31 @@ void MainWindow::createTabs(QWidget* client) {
 
     // The frames' places are given from the top of the tab control; the
     // pages start below the header rows, which are known once all tabs are in.
-    for (int k = 0; k < geomancy::CastingCount; ++k) {
-        const TwipRect& at = k == 0 ? TabFrameFirst : TabFrame;
-        QGroupBox* frame = createFrame(
-            QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),
-            fonts::verdana(9, fonts::Bold), colours::Red, tabs_->widget(k));
-        frame->setObjectName(indexed("ss", k));
-        placeControl(frame, at);
-        frame->move(frame->pos() - QPoint(0, tabs_->pageOffset()));
-        tabFigures_[static_cast<std::size_t>(k)] =
-            buildFigurePanel(frame, QStringLiteral("Display_%1").arg(k));
-        ClipboardGuard::install(tabFigures_[static_cast<std::size_t>(k)].significance);
+    const int builtNow = hiddenPanelsPending_ ? 1 : geomancy::CastingCount;
+    for (int k = 0; k < builtNow; ++k)
+        createTabPanel(k);
+    if (hiddenPanelsPending_) {
+        // Before a page that was never built is shown.
+        connect(tabs_, &TwoRowTabWidget::currentChanged, this,
+                &MainWindow::ensureHiddenPanelsBuilt);
     }
+}
+
+void MainWindow::createTabPanel(int k) {
+    QWidget* page = tabs_->widget(k);
+    const TwipRect& at = k == 0 ? TabFrameFirst : TabFrame;
+    QGroupBox* frame =
+        createFrame(QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),
+                    fonts::verdana(9, fonts::Bold), colours::Red, page);
+    frame->setObjectName(indexed("ss", k));
+    placeControl(frame, at);
+    frame->move(frame->pos() - QPoint(0, tabs_->pageOffset()));
+    tabFigures_[static_cast<std::size_t>(k)] =
+        buildFigurePanel(frame, QStringLiteral("Display_%1").arg(k));
+    ClipboardGuard::install(tabFigures_[static_cast<std::size_t>(k)].significance);
+    // A child added to a widget on screen stays hidden until shown.
+    if (page->isVisible())
+        frame->show();
 }
 
 void MainWindow::createButtons(QWidget* client) {
@@ -360,20 +401,35 @@ void MainWindow::createCurrentFigurePanel(QWidget* client) {
     // controls are written with every casting like a tab's.
     // Its top row lies under the tab control's bottom edge, so each change of
     // tab repaints a strip of it: its border is drawn through the cache too.
-    auto* panel = new CachedFrameGroupBox(maintexts::CurrentFigureCaption, client);
-    panel->setObjectName(QStringLiteral("currentFigurePanel"));
-    currentFigure_ = buildFigurePanel(panel, QString());
+    currentFigurePanel_ = new CachedFrameGroupBox(maintexts::CurrentFigureCaption, client);
+    currentFigurePanel_->setObjectName(QStringLiteral("currentFigurePanel"));
+    if (!hiddenPanelsPending_)
+        createCurrentFigureControls();
+}
+
+void MainWindow::createCurrentFigureControls() {
+    currentFigure_ = buildFigurePanel(currentFigurePanel_, QString());
     ClipboardGuard::install(currentFigure_.significance);
     // Out of the tab order, or the focus would vanish below the window's edge.
     currentFigure_.significance->setFocusPolicy(Qt::NoFocus);
+    // A child added to a widget on screen stays hidden until shown.
+    if (currentFigurePanel_->isVisible()) {
+        for (QWidget* control :
+             currentFigurePanel_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            control->show();
+    }
 }
 
 void MainWindow::registerFigureDisplay() {
-    reading_.setFigureDisplay(
-        {[this] { currentFigure_.clear(); }, [this](int row, int tab) { showFigure(row, tab); }});
+    reading_.setFigureDisplay({[this] {
+                                   ensureHiddenPanelsBuilt();
+                                   currentFigure_.clear();
+                               },
+                               [this](int row, int tab) { showFigure(row, tab); }});
 }
 
 void MainWindow::showFigure(int row, int tab) {
+    ensureHiddenPanelsBuilt();
     const geomancy::CatalogueRow& figure =
         geomancy::figureCatalogue().at(static_cast<std::size_t>(row));
     currentFigure_.show(figure);
@@ -385,9 +441,14 @@ void MainWindow::enterReadyState() {
         dot->hide();
     castButton_->setText(maintexts::CastCaption);
     bringHouseLabelsToFront();
-    currentFigure_.clear();
-    for (const FigureControls& tab : tabFigures_)
-        tab.clear();
+    // Panels still to be built are built empty.
+    if (!hiddenPanelsPending_) {
+        currentFigure_.clear();
+        for (const FigureControls& tab : tabFigures_)
+            tab.clear();
+    } else {
+        tabFigures_[0].clear();
+    }
     houseLabels_[0]->hide();
     nameHouseCells();
 }

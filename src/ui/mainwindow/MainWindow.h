@@ -24,7 +24,16 @@ class TwoRowTabWidget;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(geomancy::Reading& reading, QWidget* parent = nullptr);
+    // When the controls no one sees at first are built: the panels of the
+    // seven tab pages behind the first and the controls of the current-figure
+    // panel below the window's edge. Built after the first frame, they cost
+    // the start-up nothing; they are there before anything reads or writes
+    // them (a casting, a change of tab), and right after that frame for
+    // screen readers and anyone looking them up by name.
+    enum class HiddenPanels { WithTheWindow, AfterFirstFrame };
+
+    explicit MainWindow(geomancy::Reading& reading, QWidget* parent = nullptr,
+                        HiddenPanels hiddenPanels = HiddenPanels::WithTheWindow);
     ~MainWindow() override;
 
     // The report registers itself here; the window reaches the report only
@@ -44,6 +53,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Building the window, in the order a reader meets the controls.
@@ -56,6 +66,9 @@ private:
     void createButtons(QWidget* client);
     void createBrandingFrame(QWidget* client);
     void createCurrentFigurePanel(QWidget* client);
+    void createCurrentFigureControls();
+    void createTabPanel(int k);
+    void ensureHiddenPanelsBuilt();
     void registerFigureDisplay();
     void enterReadyState();
 
@@ -95,6 +108,9 @@ private:
     TwoRowTabWidget* tabs_ = nullptr;
     QPushButton* castButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
+    QGroupBox* currentFigurePanel_ = nullptr;
+    bool hiddenPanelsPending_ = false;
+    bool hiddenPanelsScheduled_ = false;
     FigureControls currentFigure_;
     std::array<FigureControls, geomancy::CastingCount> tabFigures_{}; // a tab per casting
 };
