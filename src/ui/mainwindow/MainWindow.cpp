@@ -56,12 +56,13 @@ QString indexed(const char* name, int index) {
 
 } // namespace
 
-MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent, HiddenPanels hiddenPanels)
+MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent, Building building)
     : QMainWindow(parent), reading_(reading),
-      hiddenPanelsPending_(hiddenPanels == HiddenPanels::AfterFirstFrame) {
+      hiddenPanelsPending_(building == Building::FirstFrameFirst),
+      largeIconsPending_(building == Building::FirstFrameFirst) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(WindowCaption);
-    setWindowIcon(appIcon());
+    setWindowIcon(largeIconsPending_ ? smallAppIcon() : appIcon());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -109,10 +110,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
-    if (hiddenPanelsPending_ && !hiddenPanelsScheduled_) {
-        hiddenPanelsScheduled_ = true;
+    if (!firstFramePainted_) {
+        firstFramePainted_ = true;
         // Queued, it runs once this frame has been painted and flushed.
-        QMetaObject::invokeMethod(this, &MainWindow::ensureHiddenPanelsBuilt, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::finishBuilding, Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::finishBuilding() {
+    ensureHiddenPanelsBuilt();
+    if (largeIconsPending_) {
+        largeIconsPending_ = false;
+        setWindowIcon(appIcon());
     }
 }
 

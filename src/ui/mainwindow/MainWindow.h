@@ -24,16 +24,17 @@ class TwoRowTabWidget;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // When the controls no one sees at first are built: the panels of the
-    // seven tab pages behind the first and the controls of the current-figure
-    // panel below the window's edge. Built after the first frame, they cost
-    // the start-up nothing; they are there before anything reads or writes
-    // them (a casting, a change of tab), and right after that frame for
-    // screen readers and anyone looking them up by name.
-    enum class HiddenPanels { WithTheWindow, AfterFirstFrame };
+    // When what the first frame does not show is built: the panels of the
+    // seven tab pages behind the first, the controls of the current-figure
+    // panel below the window's edge, and the icon's large sizes. Built after
+    // the first frame, they cost the start-up nothing; the panels are there
+    // before anything reads or writes them (a casting, a change of tab), and
+    // right after that frame for screen readers and anyone looking them up
+    // by name.
+    enum class Building { AllAtOnce, FirstFrameFirst };
 
     explicit MainWindow(geomancy::Reading& reading, QWidget* parent = nullptr,
-                        HiddenPanels hiddenPanels = HiddenPanels::WithTheWindow);
+                        Building building = Building::AllAtOnce);
     ~MainWindow() override;
 
     // The report registers itself here; the window reaches the report only
@@ -69,6 +70,7 @@ private:
     void createCurrentFigureControls();
     void createTabPanel(int k);
     void ensureHiddenPanelsBuilt();
+    void finishBuilding();
     void registerFigureDisplay();
     void enterReadyState();
 
@@ -110,7 +112,8 @@ private:
     QPushButton* printButton_ = nullptr;
     QGroupBox* currentFigurePanel_ = nullptr;
     bool hiddenPanelsPending_ = false;
-    bool hiddenPanelsScheduled_ = false;
+    bool largeIconsPending_ = false;
+    bool firstFramePainted_ = false;
     FigureControls currentFigure_;
     std::array<FigureControls, geomancy::CastingCount> tabFigures_{}; // a tab per casting
 };

@@ -48,12 +48,12 @@ bool samePicture(const QLabel* dot, int value) {
     return dot->pixmap().toImage() == DotPictures().picture(value).toImage();
 }
 
-// A window like the program's, whose hidden panels are built after its first
-// frame.
+// A window like the program's, which builds what its first frame does not
+// show after that frame.
 struct LateBuiltWindow {
     ScriptedRandom random;
     geomancy::Reading reading{random};
-    MainWindow window{reading, nullptr, MainWindow::HiddenPanels::AfterFirstFrame};
+    MainWindow window{reading, nullptr, MainWindow::Building::FirstFrameFirst};
 
     QString displayed(const QString& name) const {
         if (auto* box = qobject_cast<QTextEdit*>(findControl(&window, name)))
@@ -688,12 +688,15 @@ void TestMainWindow::hiddenPanelsBuiltAfterTheFirstFrameMatchThoseBuiltAtOnce() 
     // Not there yet: neither a hidden tab's panel nor the current figure's.
     QVERIFY(!late.window.findChild<QWidget*>(QStringLiteral("ss_1")));
     QVERIFY(!late.window.findChild<QWidget*>(QStringLiteral("lblKeyword")));
+    QVERIFY(!late.window.windowIcon().isNull());
     showExposed(late.window);
     QTRY_VERIFY(late.window.findChild<QWidget*>(QStringLiteral("txtSignificanceDisplay_7")));
 
     MainWindowFixture atOnce;
     showExposed(atOnce.window);
     QCOMPARE(describe(late.window), describe(atOnce.window));
+    QCOMPARE(late.window.windowIcon().availableSizes(),
+             atOnce.window.windowIcon().availableSizes());
 }
 
 void TestMainWindow::aPressBeforeTheFirstFrameFillsTheHiddenPanels() {
