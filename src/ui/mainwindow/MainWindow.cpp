@@ -137,6 +137,7 @@ void MainWindow::ensureHiddenPanelsBuilt() {
                              tabFigures_[static_cast<std::size_t>(k)].significance);
     }
     createCurrentFigureControls();
+    giveDotsTheirFirstPicture();
     // As the window's load leaves them.
     currentFigure_.clear();
     for (std::size_t k = 1; k < tabFigures_.size(); ++k)
@@ -248,10 +249,23 @@ void MainWindow::createFigureFrame(QWidget* client) {
         auto* dot = new QLabel(columns[static_cast<std::size_t>(i / DotsPerColumn)]);
         dot->setObjectName(indexed("picCircle", i));
         placeControl(dot, dotBox(i));
-        dot->setPixmap(
-            dotPictures_.picture(1)); // every box carries picture 1 until its line is cast
         dots_[static_cast<std::size_t>(i)] = dot;
     }
+    if (!hiddenPanelsPending_)
+        giveDotsTheirFirstPicture();
+}
+
+void MainWindow::giveDotsTheirFirstPicture() {
+    // Every box carries picture 1 until its line is cast; all are hidden
+    // until then.
+    for (QLabel* dot : dots_)
+        dot->setPixmap(dotPictures().picture(1));
+}
+
+const DotPictures& MainWindow::dotPictures() {
+    if (!dotPictures_)
+        dotPictures_.emplace();
+    return *dotPictures_;
 }
 
 void MainWindow::createChart(QWidget* client) {

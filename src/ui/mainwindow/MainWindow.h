@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class ClickableLabel;
 class QAction;
@@ -26,11 +27,11 @@ class MainWindow : public QMainWindow {
 public:
     // When what the first frame does not show is built: the panels of the
     // seven tab pages behind the first, the controls of the current-figure
-    // panel below the window's edge, and the icon's large sizes. Built after
-    // the first frame, they cost the start-up nothing; the panels are there
-    // before anything reads or writes them (a casting, a change of tab), and
-    // right after that frame for screen readers and anyone looking them up
-    // by name.
+    // panel below the window's edge, the hidden dot boxes' picture and the
+    // icon's large sizes. Built after the first frame, they cost the start-up
+    // nothing; they are there before anything reads or writes them (a
+    // casting, a change of tab), and right after that frame for screen
+    // readers and anyone looking them up by name.
     enum class Building { AllAtOnce, FirstFrameFirst };
 
     explicit MainWindow(geomancy::Reading& reading, QWidget* parent = nullptr,
@@ -70,6 +71,8 @@ private:
     void createCurrentFigureControls();
     void createTabPanel(int k);
     void ensureHiddenPanelsBuilt();
+    void giveDotsTheirFirstPicture();
+    const DotPictures& dotPictures();
     void finishBuilding();
     void registerFigureDisplay();
     void enterReadyState();
@@ -88,7 +91,7 @@ private:
 
     geomancy::Reading& reading_;
     ReportOperations report_;
-    DotPictures dotPictures_;
+    std::optional<DotPictures> dotPictures_; // loaded on first use
 
     QAction* exitAction_ = nullptr;
     QAction* onlineHelpAction_ = nullptr;

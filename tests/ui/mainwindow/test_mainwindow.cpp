@@ -697,6 +697,8 @@ void TestMainWindow::hiddenPanelsBuiltAfterTheFirstFrameMatchThoseBuiltAtOnce() 
     QCOMPARE(describe(late.window), describe(atOnce.window));
     QCOMPARE(late.window.windowIcon().availableSizes(),
              atOnce.window.windowIcon().availableSizes());
+    for (int i = 0; i < 32; ++i)
+        QVERIFY(samePicture(findControl<QLabel>(&late.window, "picCircle", i), 1));
 }
 
 void TestMainWindow::aPressBeforeTheFirstFrameFillsTheHiddenPanels() {
