@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 void MainWindow::castNext() {
+    ensureHiddenPanelsBuilt();
     reading_.setCastCount(static_cast<std::int16_t>(reading_.castCount() + 1));
     const int k = reading_.castCount();
     if (k >= 1 && k <= geomancy::CastingCount) {
@@ -52,7 +53,7 @@ void MainWindow::showDot(int slot) {
     // box then stays hidden.
     const int value = reading_.lineValues()[slot];
     QLabel* dot = dots_.at(static_cast<std::size_t>(slot));
-    dot->setPixmap(dotPictures_.picture(value));
+    dot->setPixmap(dotPictures().picture(value));
     accessibility::setName(
         dot, maintexts::dotName(maintexts::TabCaptions.at(static_cast<std::size_t>(slot / 4)),
                                 slot % 4 + 1, DotPictures::accessibleName(value)));

@@ -56,11 +56,13 @@ QString indexed(const char* name, int index) {
 
 } // namespace
 
-MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
-    : QMainWindow(parent), reading_(reading) {
+MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent, Building building)
+    : QMainWindow(parent), reading_(reading),
+      hiddenPanelsPending_(building == Building::FirstFrameFirst),
+      largeIconsPending_(building == Building::FirstFrameFirst) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(WindowCaption);
-    setWindowIcon(appIcon());
+    setWindowIcon(largeIconsPending_ ? smallAppIcon() : appIcon());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -104,6 +106,42 @@ void MainWindow::setReportOperations(ReportOperations operations) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     emit closed();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    if (!firstFramePainted_) {
+        firstFramePainted_ = true;
+        // Queued, it runs once this frame has been painted and flushed.
+        QMetaObject::invokeMethod(this, &MainWindow::finishBuilding, Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::finishBuilding() {
+    ensureHiddenPanelsBuilt();
+    if (largeIconsPending_) {
+        largeIconsPending_ = false;
+        setWindowIcon(appIcon());
+    }
+}
+
+void MainWindow::ensureHiddenPanelsBuilt() {
+    if (!hiddenPanelsPending_)
+        return;
+    hiddenPanelsPending_ = false;
+    for (int k = 1; k < geomancy::CastingCount; ++k) {
+        createTabPanel(k);
+        // Where it would stand had it been built with the window: after the
+        // previous tab's box, before the buttons.
+        QWidget::setTabOrder(tabFigures_[static_cast<std::size_t>(k - 1)].significance,
+                             tabFigures_[static_cast<std::size_t>(k)].significance);
+    }
+    createCurrentFigureControls();
+    giveDotsTheirFirstPicture();
+    // As the window's load leaves them.
+    currentFigure_.clear();
+    for (std::size_t k = 1; k < tabFigures_.size(); ++k)
+        tabFigures_[k].clear();
 }
 
 void MainWindow::createActions() {
@@ -211,10 +249,23 @@ void MainWindow::createFigureFrame(QWidget* client) {
         auto* dot = new QLabel(columns[static_cast<std::size_t>(i / DotsPerColumn)]);
         dot->setObjectName(indexed("picCircle", i));
         placeControl(dot, dotBox(i));
-        dot->setPixmap(
-            dotPictures_.picture(1)); // every box carries picture 1 until its line is cast
         dots_[static_cast<std::size_t>(i)] = dot;
     }
+    if (!hiddenPanelsPending_)
+        giveDotsTheirFirstPicture();
+}
+
+void MainWindow::giveDotsTheirFirstPicture() {
+    // Every box carries picture 1 until its line is cast; all are hidden
+    // until then.
+    for (QLabel* dot : dots_)
+        dot->setPixmap(dotPictures().picture(1));
+}
+
+const DotPictures& MainWindow::dotPictures() {
+    if (!dotPictures_)
+        dotPictures_.emplace();
+    return *dotPictures_;
 }
 
 void MainWindow::createChart(QWidget* client) {
@@ -294,18 +345,31 @@ void MainWindow::createTabs(QWidget* client) {
 
     // The frames' places are given from the top of the tab control; the
     // pages start below the header rows, which are known once all tabs are in.
-    for (int k = 0; k < geomancy::CastingCount; ++k) {
-        const TwipRect& at = k == 0 ? TabFrameFirst : TabFrame;
-        QGroupBox* frame = createFrame(
-            QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),
-            fonts::verdana(9, fonts::Bold), colours::Red, tabs_->widget(k));
-        frame->setObjectName(indexed("ss", k));
-        placeControl(frame, at);
-        frame->move(frame->pos() - QPoint(0, tabs_->pageOffset()));
-        tabFigures_[static_cast<std::size_t>(k)] =
-            buildFigurePanel(frame, QStringLiteral("Display_%1").arg(k));
-        ClipboardGuard::install(tabFigures_[static_cast<std::size_t>(k)].significance);
+    const int builtNow = hiddenPanelsPending_ ? 1 : geomancy::CastingCount;
+    for (int k = 0; k < builtNow; ++k)
+        createTabPanel(k);
+    if (hiddenPanelsPending_) {
+        // Before a page that was never built is shown.
+        connect(tabs_, &TwoRowTabWidget::currentChanged, this,
+                &MainWindow::ensureHiddenPanelsBuilt);
     }
+}
+
+void MainWindow::createTabPanel(int k) {
+    QWidget* page = tabs_->widget(k);
+    const TwipRect& at = k == 0 ? TabFrameFirst : TabFrame;
+    QGroupBox* frame =
+        createFrame(QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),
+                    fonts::verdana(9, fonts::Bold), colours::Red, page);
+    frame->setObjectName(indexed("ss", k));
+    placeControl(frame, at);
+    frame->move(frame->pos() - QPoint(0, tabs_->pageOffset()));
+    tabFigures_[static_cast<std::size_t>(k)] =
+        buildFigurePanel(frame, QStringLiteral("Display_%1").arg(k));
+    ClipboardGuard::install(tabFigures_[static_cast<std::size_t>(k)].significance);
+    // A child added to a widget on screen stays hidden until shown.
+    if (page->isVisible())
+        frame->show();
 }
 
 void MainWindow::createButtons(QWidget* client) {
@@ -361,20 +425,35 @@ void MainWindow::createCurrentFigurePanel(QWidget* client) {
     // controls are written with every casting like a tab's.
     // Its top row lies under the tab control's bottom edge, so each change of
     // tab repaints a strip of it: its border is drawn through the cache too.
-    auto* panel = new CachedFrameGroupBox(maintexts::CurrentFigureCaption, client);
-    panel->setObjectName(QStringLiteral("currentFigurePanel"));
-    currentFigure_ = buildFigurePanel(panel, QString());
+    currentFigurePanel_ = new CachedFrameGroupBox(maintexts::CurrentFigureCaption, client);
+    currentFigurePanel_->setObjectName(QStringLiteral("currentFigurePanel"));
+    if (!hiddenPanelsPending_)
+        createCurrentFigureControls();
+}
+
+void MainWindow::createCurrentFigureControls() {
+    currentFigure_ = buildFigurePanel(currentFigurePanel_, QString());
     ClipboardGuard::install(currentFigure_.significance);
     // Out of the tab order, or the focus would vanish below the window's edge.
     currentFigure_.significance->setFocusPolicy(Qt::NoFocus);
+    // A child added to a widget on screen stays hidden until shown.
+    if (currentFigurePanel_->isVisible()) {
+        for (QWidget* control :
+             currentFigurePanel_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            control->show();
+    }
 }
 
 void MainWindow::registerFigureDisplay() {
-    reading_.setFigureDisplay(
-        {[this] { currentFigure_.clear(); }, [this](int row, int tab) { showFigure(row, tab); }});
+    reading_.setFigureDisplay({[this] {
+                                   ensureHiddenPanelsBuilt();
+                                   currentFigure_.clear();
+                               },
+                               [this](int row, int tab) { showFigure(row, tab); }});
 }
 
 void MainWindow::showFigure(int row, int tab) {
+    ensureHiddenPanelsBuilt();
     const geomancy::CatalogueRow& figure =
         geomancy::figureCatalogue().at(static_cast<std::size_t>(row));
     currentFigure_.show(figure);
@@ -386,9 +465,14 @@ void MainWindow::enterReadyState() {
         dot->hide();
     castButton_->setText(maintexts::CastCaption);
     bringHouseLabelsToFront();
-    currentFigure_.clear();
-    for (const FigureControls& tab : tabFigures_)
-        tab.clear();
+    // Panels still to be built are built empty.
+    if (!hiddenPanelsPending_) {
+        currentFigure_.clear();
+        for (const FigureControls& tab : tabFigures_)
+            tab.clear();
+    } else {
+        tabFigures_[0].clear();
+    }
     houseLabels_[0]->hide();
     nameHouseCells();
 }

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class ClickableLabel;
 class QAction;
@@ -24,7 +25,17 @@ class TwoRowTabWidget;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(geomancy::Reading& reading, QWidget* parent = nullptr);
+    // When what the first frame does not show is built: the panels of the
+    // seven tab pages behind the first, the controls of the current-figure
+    // panel below the window's edge, the hidden dot boxes' picture and the
+    // icon's large sizes. Built after the first frame, they cost the start-up
+    // nothing; they are there before anything reads or writes them (a
+    // casting, a change of tab), and right after that frame for screen
+    // readers and anyone looking them up by name.
+    enum class Building { AllAtOnce, FirstFrameFirst };
+
+    explicit MainWindow(geomancy::Reading& reading, QWidget* parent = nullptr,
+                        Building building = Building::AllAtOnce);
     ~MainWindow() override;
 
     // The report registers itself here; the window reaches the report only
@@ -44,6 +55,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Building the window, in the order a reader meets the controls.
@@ -56,6 +68,12 @@ private:
     void createButtons(QWidget* client);
     void createBrandingFrame(QWidget* client);
     void createCurrentFigurePanel(QWidget* client);
+    void createCurrentFigureControls();
+    void createTabPanel(int k);
+    void ensureHiddenPanelsBuilt();
+    void giveDotsTheirFirstPicture();
+    const DotPictures& dotPictures();
+    void finishBuilding();
     void registerFigureDisplay();
     void enterReadyState();
 
@@ -73,7 +91,7 @@ private:
 
     geomancy::Reading& reading_;
     ReportOperations report_;
-    DotPictures dotPictures_;
+    std::optional<DotPictures> dotPictures_; // loaded on first use
 
     QAction* exitAction_ = nullptr;
     QAction* onlineHelpAction_ = nullptr;
@@ -95,6 +113,10 @@ private:
     TwoRowTabWidget* tabs_ = nullptr;
     QPushButton* castButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
+    QGroupBox* currentFigurePanel_ = nullptr;
+    bool hiddenPanelsPending_ = false;
+    bool largeIconsPending_ = false;
+    bool firstFramePainted_ = false;
     FigureControls currentFigure_;
     std::array<FigureControls, geomancy::CastingCount> tabFigures_{}; // a tab per casting
 };

@@ -35,3 +35,7 @@ inline const QString FullBrandingLink = BrandingOffer + QStringLiteral(" ") + Mo
 
 // The program's emblem, carried by every window.
 QIcon appIcon();
+
+// Its sizes for a title bar and a task bar at a scale of one; quicker to
+// load, for a window's first frame.
+QIcon smallAppIcon();

@@ -1,5 +1,6 @@
 #include "support/Casting.h"
 #include "support/MainWindowFixture.h"
+#include "support/Windows.h"
 #include "ui/mainwindow/DotPictures.h"
 
 #include <QAction>
@@ -45,6 +46,46 @@ std::vector<int> range(int first, int last) {
 
 bool samePicture(const QLabel* dot, int value) {
     return dot->pixmap().toImage() == DotPictures().picture(value).toImage();
+}
+
+// A window like the program's, which builds what its first frame does not
+// show after that frame.
+struct LateBuiltWindow {
+    ScriptedRandom random;
+    geomancy::Reading reading{random};
+    MainWindow window{reading, nullptr, MainWindow::Building::FirstFrameFirst};
+
+    QString displayed(const QString& name) const {
+        if (auto* box = qobject_cast<QTextEdit*>(findControl(&window, name)))
+            return box->toPlainText();
+        return findControl<QLabel>(&window, name)->text();
+    }
+};
+
+// Every named control with its kind, place, text and whether it would show,
+// by name; then the named controls the Tab key reaches, in the order it does.
+QStringList describe(const QWidget& window) {
+    QStringList controls;
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty())
+            continue;
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const auto* box = qobject_cast<const QTextEdit*>(control);
+        QString line;
+        QDebug(&line) << control->objectName() << control->metaObject()->className()
+                      << control->geometry() << control->isVisibleTo(&window)
+                      << (label ? label->text()
+                          : box ? box->toPlainText()
+                                : QString());
+        controls << line;
+    }
+    controls.sort();
+    QStringList focusChain;
+    for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
+            focusChain << w->objectName();
+    }
+    return controls << focusChain;
 }
 
 void sendMouse(QWidget* target, QEvent::Type type) {
@@ -98,6 +139,9 @@ private slots:
     void pageKeysSwitchTabsFromAnywhere_data();
     void pageKeysSwitchTabsFromAnywhere();
     void brandingFrameIsWhiteInside();
+
+    void hiddenPanelsBuiltAfterTheFirstFrameMatchThoseBuiltAtOnce();
+    void aPressBeforeTheFirstFrameFillsTheHiddenPanels();
 };
 
 void TestMainWindow::readyStateShowsNothingCast() {
@@ -637,6 +681,38 @@ void TestMainWindow::brandingFrameIsWhiteInside() {
                              {frame->width() - 8, frame->height() - 8}};
     for (const QPoint& at : inside)
         QCOMPARE(QColor(picture.pixel(at)), QColor(Qt::white));
+}
+
+void TestMainWindow::hiddenPanelsBuiltAfterTheFirstFrameMatchThoseBuiltAtOnce() {
+    LateBuiltWindow late;
+    // Not there yet: neither a hidden tab's panel nor the current figure's.
+    QVERIFY(!late.window.findChild<QWidget*>(QStringLiteral("ss_1")));
+    QVERIFY(!late.window.findChild<QWidget*>(QStringLiteral("lblKeyword")));
+    QVERIFY(!late.window.windowIcon().isNull());
+    showExposed(late.window);
+    QTRY_VERIFY(late.window.findChild<QWidget*>(QStringLiteral("txtSignificanceDisplay_7")));
+
+    MainWindowFixture atOnce;
+    showExposed(atOnce.window);
+    QCOMPARE(describe(late.window), describe(atOnce.window));
+    QCOMPARE(late.window.windowIcon().availableSizes(),
+             atOnce.window.windowIcon().availableSizes());
+    for (int i = 0; i < 32; ++i)
+        QVERIFY(samePicture(findControl<QLabel>(&late.window, "picCircle", i), 1));
+}
+
+void TestMainWindow::aPressBeforeTheFirstFrameFillsTheHiddenPanels() {
+    LateBuiltWindow late;
+    MainWindowFixture atOnce;
+    late.random.appendLines(WorkedReadingLines);
+    atOnce.script(WorkedReadingLines);
+    late.window.castNext();
+    late.window.castNext();
+    atOnce.press(2);
+    QCOMPARE(late.displayed(QStringLiteral("lblGeomancyNameDisplay_1")),
+             displayed(atOnce, "lblGeomancyNameDisplay_1"));
+    QVERIFY(!late.displayed(QStringLiteral("lblGeomancyName")).isEmpty());
+    QCOMPARE(describe(late.window), describe(atOnce.window));
 }
 
 QTEST_MAIN(TestMainWindow)
