@@ -1,5 +1,7 @@
 #include "cli/Options.h"
 
+#include "cli/FigureNames.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -10,6 +12,8 @@ namespace {
 const QString SeedName = QStringLiteral("seed");
 const QString LinesName = QStringLiteral("lines");
 const QString FormatName = QStringLiteral("format");
+const QString FiguresName = QStringLiteral("figures");
+const QString CountName = QStringLiteral("count");
 
 QString quoted(const QString& text) {
     return QLatin1Char('\'') + text + QLatin1Char('\'');
@@ -51,6 +55,18 @@ std::optional<CastLineValues> parseLines(const QString& text, QString& error) {
     return lines;
 }
 
+std::optional<int> parseCount(const QString& text, QString& error) {
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,7}$"));
+    const int count = digits.match(text).hasMatch() ? text.toInt() : 0;
+    if (count < 1 || count > MaxCount) {
+        error = QStringLiteral("--count %1 is not a whole number from 1 to %2")
+                    .arg(quoted(text))
+                    .arg(MaxCount);
+        return std::nullopt;
+    }
+    return count;
+}
+
 } // namespace
 
 void addReadingOptions(QCommandLineParser& parser) {
@@ -62,6 +78,16 @@ void addReadingOptions(QCommandLineParser& parser) {
                       QStringLiteral("Castings 1-4 cast by hand: sixteen values, each 1 or 2, "
                                      "casting 1 first, head line first."),
                       QStringLiteral("V1,...,V16")});
+    parser.addOption({FiguresName,
+                      QStringLiteral("Castings 1-4 by figure name, e.g. "
+                                     "via,fortuna-major,PUER,caput draconis (any case; blanks, "
+                                     "hyphens and underscores optional)."),
+                      QStringLiteral("NAME,NAME,NAME,NAME")});
+    parser.addOption({CountName,
+                      QStringLiteral("Cast N readings (1 to 1000000) from one generator: "
+                                     "JSON Lines with --format json, else texts separated "
+                                     "by a blank line."),
+                      QStringLiteral("N")});
     parser.addOption({FormatName, QStringLiteral("Output format: text (default) or json."),
                       QStringLiteral("text|json"), QStringLiteral("text")});
 }
@@ -75,16 +101,29 @@ ParsedOptions readReadingOptions(const QCommandLineParser& parser) {
                     .arg(quoted(parser.positionalArguments().first()));
         return parsed;
     }
-    for (const QString& name : {SeedName, LinesName, FormatName}) {
+    for (const QString& name : {SeedName, LinesName, FiguresName, CountName, FormatName}) {
         if (parser.values(name).size() > 1) {
             error = QStringLiteral("--%1 is given more than once").arg(name);
             return parsed;
         }
     }
-    if (parser.isSet(SeedName) && parser.isSet(LinesName)) {
-        error =
-            QStringLiteral("--seed and --lines exclude each other: hand-cast lines draw nothing");
+    if (parser.isSet(LinesName) && parser.isSet(FiguresName)) {
+        error = QStringLiteral("--lines and --figures exclude each other: both give castings 1-4");
         return parsed;
+    }
+    for (const QString& name : {LinesName, FiguresName}) {
+        if (parser.isSet(SeedName) && parser.isSet(name)) {
+            error = QStringLiteral("--seed and --%1 exclude each other: hand-cast lines draw "
+                                   "nothing")
+                        .arg(name);
+            return parsed;
+        }
+        if (parser.isSet(CountName) && parser.isSet(name)) {
+            error = QStringLiteral("--count and --%1 exclude each other: hand-cast lines make "
+                                   "one reading")
+                        .arg(name);
+            return parsed;
+        }
     }
 
     const QString format = parser.value(FormatName);
@@ -102,8 +141,15 @@ ParsedOptions readReadingOptions(const QCommandLineParser& parser) {
         if (!parsed.options.seed)
             return parsed;
     }
+    if (parser.isSet(CountName)) {
+        parsed.options.count = parseCount(parser.value(CountName), error);
+        if (!parsed.options.count)
+            return parsed;
+    }
     if (parser.isSet(LinesName))
         parsed.options.lines = parseLines(parser.value(LinesName), error);
+    if (parser.isSet(FiguresName))
+        parsed.options.lines = parseFigureNames(parser.value(FiguresName), error);
     return parsed;
 }
 

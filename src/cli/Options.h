@@ -17,8 +17,11 @@ enum class OutputFormat { Text, Json };
 struct Options {
     OutputFormat format = OutputFormat::Text;
     std::optional<std::uint64_t> seed;
-    std::optional<CastLineValues> lines;
+    std::optional<CastLineValues> lines; // from --lines or --figures
+    std::optional<int> count;            // --count: readings in bulk, 1 to MaxCount
 };
+
+constexpr int MaxCount = 1000000;
 
 // Options, or the one-line reason why the command line was refused.
 struct ParsedOptions {
@@ -26,7 +29,8 @@ struct ParsedOptions {
     QString error; // empty when the command line is good
 };
 
-// Declares --seed, --lines and --format (not --help and --version).
+// Declares --seed, --lines, --figures, --count and --format (not --help
+// and --version).
 void addReadingOptions(QCommandLineParser& parser);
 
 // Checks the values of a parser that has already parsed the arguments.

@@ -1,5 +1,7 @@
 #include "cli/TextFormat.h"
 
+#include "cli/ShieldFormat.h"
+
 #include "geomancy/FigureCatalogue.h"
 
 #include <QStringList>
@@ -92,6 +94,7 @@ QString formatText(const ReadingResult& reading) {
         lines << (QStringLiteral("%1  ").arg(h.number, 4) +
                   QString::fromLatin1(h.sign).leftJustified(13) + names.join(QStringLiteral(", ")));
     }
+    lines << QString() << shieldText(shieldOf(reading));
 
     for (QString& line : lines) {
         // An empty house would end in its sign's padding.

@@ -3,6 +3,7 @@
 #include "cli/CastReading.h"
 #include "cli/JsonFormat.h"
 #include "cli/Options.h"
+#include "cli/ReadingStream.h"
 #include "cli/TextFormat.h"
 
 #include "geomancy/RandomSource.h"
@@ -47,6 +48,13 @@ int main(int argc, char* argv[]) {
     if (!parsed.error.isEmpty())
         return refuse(parsed.error);
     const cli::Options& options = parsed.options;
+
+    if (options.count) {
+        geomancy::ClockSeededRandom random = options.seed
+                                                 ? geomancy::ClockSeededRandom(*options.seed)
+                                                 : geomancy::ClockSeededRandom();
+        return cli::writeReadings(*options.count, options.format, random, stdout) ? 0 : 1;
+    }
 
     cli::ReadingResult reading;
     if (options.lines) {

@@ -1,6 +1,7 @@
 // azivoder-reading as a user or a script meets it: a separate process with
 // no display, its exit status and its two output streams.
 #include "geomancy/FigureCatalogue.h"
+#include "geomancy/Reading.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -89,10 +90,23 @@ QStringList describeText(const QByteArray& output) {
             significance << lines[j].trimmed();
         description << QStringLiteral("casting %1 significance: %2").arg(k, significance.join(' '));
     }
-    for (qsizetype i = houses + 1; houses > 0 && i < lines.size(); ++i) {
+    qsizetype i = houses + 1;
+    for (; houses > 0 && i < lines.size() && !lines[i].isEmpty(); ++i) {
         const auto cell = house.match(lines[i]);
         description << QStringLiteral("house %1 %2: %3")
                            .arg(cell.captured(1), cell.captured(2), cell.captured(3));
+    }
+    // The shield's legend: "  M1  Mother 1       PUELLA (Puella - Girl)".
+    static const QRegularExpression legend(
+        QStringLiteral(R"(^  \w+ +([A-Z][a-z]+(?: [A-Z0-9][a-z]*)?) +([A-Z ]+) \((.+)\)$)"));
+    for (; i < lines.size(); ++i) {
+        const auto entry = legend.match(lines[i]);
+        if (entry.hasMatch())
+            description << QStringLiteral("shield %1: %2 (%3)")
+                               .arg(entry.captured(1), entry.captured(2), entry.captured(3));
+        else if (lines[i].startsWith(QLatin1String("Via Puncti: ")) ||
+                 lines[i].startsWith(QLatin1String("Index: ")))
+            description << QStringLiteral("shield ") + lines[i];
     }
     return description;
 }
@@ -140,6 +154,36 @@ QStringList describeJson(const QByteArray& output) {
                            .arg(QString::number(house[QStringLiteral("house")].toInt()),
                                 house[QStringLiteral("sign")].toString(), names.join(", "));
     }
+    const QJsonObject shield = root[QStringLiteral("shield")].toObject();
+    QList<QPair<QString, QJsonObject>> places;
+    for (const QString& row :
+         {QStringLiteral("Mother"), QStringLiteral("Daughter"), QStringLiteral("Niece")}) {
+        const QJsonArray figures = shield[row.toLower() + 's'].toArray();
+        for (qsizetype i = 0; i < figures.size(); ++i)
+            places.append({row + ' ' + QString::number(i + 1), figures[i].toObject()});
+    }
+    for (const auto& [key, place] :
+         QList<QPair<QString, QString>>{{"rightWitness", "Right Witness"},
+                                        {"leftWitness", "Left Witness"},
+                                        {"judge", "Judge"},
+                                        {"reconciler", "Reconciler"}})
+        places.append({place, shield[key].toObject()});
+    for (const auto& [place, figure] : places)
+        description << QStringLiteral("shield %1: %2 (%3)")
+                           .arg(place, figure["name"].toString(), figure["title"].toString());
+    QStringList path;
+    for (const QJsonValue& place : shield["viaPuncti"].toArray())
+        path << place.toString();
+    description << QStringLiteral("shield Via Puncti: ") +
+                       (path.isEmpty() ? QStringLiteral("none (two dots in the Judge's head)")
+                                       : path.join(", "));
+    const int index = shield["index"].toInt();
+    description << QStringLiteral("shield Index: house %1 (%2)")
+                       .arg(index)
+                       .arg(
+                           index >= 1 && index <= 12
+                               ? QString::fromLatin1(geomancy::houseSigns()[std::size_t(index - 1)])
+                               : QStringLiteral("?"));
     return description;
 }
 
@@ -180,6 +224,11 @@ private slots:
     void seededReadingIsTheReadingOfItsLines();
     void clockSeededReadingsDiffer();
     void textFitsEightyColumnsForEveryFigure();
+    void countAgreesWithSingleReadings_data();
+    void countAgreesWithSingleReadings();
+    void figuresAreTheReadingOfTheirLines_data();
+    void figuresAreTheReadingOfTheirLines();
+    void textOfTheSixteenFiguresMatchesTheGoldenFile();
     void badInputIsRefused_data();
     void badInputIsRefused();
     void helpAndVersionSucceed();
@@ -218,6 +267,14 @@ void TestReadingCli::handCastReadingGivesTheWorkedChart() {
                           "house 11 Aquarius: Venus, Saturn", "house 12 Pisces: Sun"}));
     QVERIFY(chart.contains(QStringLiteral("casting 2 title: Albus - White")));
     QVERIFY(chart.contains(QStringLiteral("casting 7 body part: Head")));
+    // The shield of this chart, worked by hand in tests/geomancy/test_shield.cpp.
+    for (const char* line :
+         {"shield Niece 4: RUBEUS (Rubeus - Red)", "shield Right Witness: ALBUS (Albus - White)",
+          "shield Left Witness: PUER (Puer - Boy)", "shield Judge: VIA (Via - The Way)",
+          "shield Reconciler: RUBEUS (Rubeus - Red)",
+          "shield Via Puncti: Judge, Left Witness, Niece 3, Daughter 1",
+          "shield Index: house 10 (Capricorn)"})
+        QVERIFY2(chart.contains(QLatin1String(line)), line);
 }
 
 void TestReadingCli::jsonAndTextTellTheSameReading() {
@@ -230,7 +287,7 @@ void TestReadingCli::jsonAndTextTellTheSameReading() {
         QJsonDocument::fromJson(json.out, &error);
         QCOMPARE(error.error, QJsonParseError::NoError);
         QCOMPARE(describeText(text.out), describeJson(json.out));
-        QCOMPARE(describeJson(json.out).size(), 1 + 8 * 11 + 12);
+        QCOMPARE(describeJson(json.out).size(), 1 + 8 * 11 + 12 + 16 + 2);
     }
 }
 
@@ -238,7 +295,11 @@ void TestReadingCli::jsonHoldsTheDocumentedKeys() {
     const Run r = run({"--seed", "3", "--format", "json"});
     const QJsonObject root = QJsonDocument::fromJson(r.out).object();
     const QJsonObject casting = root["castings"].toArray().at(0).toObject();
-    QCOMPARE(root.keys(), (QStringList{"castings", "houses", "lines"}));
+    QCOMPARE(root.keys(), (QStringList{"castings", "houses", "lines", "shield"}));
+    QCOMPARE(root["shield"].toObject().keys(),
+             (QStringList{"daughters", "index", "judge", "leftWitness", "mothers", "nieces",
+                          "reconciler", "rightWitness", "viaPuncti"}));
+    QCOMPARE(root["shield"]["judge"].toObject().keys(), (QStringList{"lines", "name", "title"}));
     QCOMPARE(casting.keys(), (QStringList{"casting", "figure", "house", "lines", "number"}));
     QCOMPARE(casting["figure"].toObject().keys(),
              (QStringList{"bodyPart", "day", "direction", "element", "keyword", "name", "planet",
@@ -306,6 +367,116 @@ void TestReadingCli::textFitsEightyColumnsForEveryFigure() {
     }
 }
 
+void TestReadingCli::countAgreesWithSingleReadings_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("seed");
+    QTest::addColumn<int>("count");
+    QTest::newRow("twelve JSON Lines from seed 7") << "json"
+                                                   << "7" << 12;
+    QTest::newRow("four texts from seed 2024") << "text"
+                                               << "2024" << 4;
+    QTest::newRow("one JSON Line from the largest seed") << "json"
+                                                         << "18446744073709551615" << 1;
+}
+
+void TestReadingCli::countAgreesWithSingleReadings() {
+    QFETCH(QString, format);
+    QFETCH(QString, seed);
+    QFETCH(int, count);
+    const bool json = format == QLatin1String("json");
+    const Run bulk = run({"--seed", seed, "--count", QString::number(count), "--format", format});
+    QCOMPARE(bulk.exitCode, 0);
+    QVERIFY(bulk.err.isEmpty());
+
+    // JSON Lines: one object a line. Texts: each starts with its line
+    // values, after a blank line.
+    QList<QByteArray> readings;
+    if (json) {
+        readings = bulk.out.split('\n');
+        QCOMPARE(readings.takeLast(), QByteArray());
+    } else {
+        qsizetype start = 0;
+        while (start < bulk.out.size()) {
+            const qsizetype next = bulk.out.indexOf("\n\nLine values: ", start);
+            const qsizetype end = next < 0 ? bulk.out.size() : next + 1;
+            readings << bulk.out.mid(start, end - start);
+            start = end + 1;
+        }
+    }
+    QCOMPARE(readings.size(), count);
+
+    // The first is the reading of the seed alone; each later one is the
+    // reading of its own line values.
+    for (qsizetype i = 0; i < readings.size(); ++i) {
+        QStringList input = i == 0 ? QStringList{"--seed", seed} : QStringList{"--lines"};
+        if (i > 0 && json)
+            input << describeJson(readings[i]).first().section(' ', 1);
+        else if (i > 0)
+            input << QString::fromUtf8(readings[i]).section('\n', 0, 0).section(": ", 1);
+        const Run single = run(input + QStringList{"--format", format});
+        QCOMPARE(single.exitCode, 0);
+        if (json)
+            QCOMPARE(readings[i],
+                     QJsonDocument::fromJson(single.out).toJson(QJsonDocument::Compact));
+        else
+            QCOMPARE(readings[i], single.out);
+    }
+    QVERIFY(count == 1 || readings[0] != readings[1]);
+}
+
+void TestReadingCli::figuresAreTheReadingOfTheirLines_data() {
+    QTest::addColumn<QString>("figures");
+    QTest::addColumn<QString>("lines");
+    QTest::newRow("lower case with hyphens") << "via,fortuna-major,puer,caput-draconis"
+                                             << "1,1,1,1,2,2,1,1,1,1,2,1,2,1,1,1";
+    QTest::newRow("the catalogue's upper-case names")
+        << "FORTUNA MINOR,CAUDA DRACONIS,POPULUS,ALBUS"
+        << "1,1,2,2,1,1,1,2,2,2,2,2,2,2,1,2";
+    QTest::newRow("mixed case, underscores, surrounding blanks and no blank")
+        << "Fortuna_Major,fortunaminor, Laetitia ,cAPUTdraconis"
+        << "2,2,1,1,1,1,2,2,1,2,2,2,2,1,1,1";
+}
+
+void TestReadingCli::figuresAreTheReadingOfTheirLines() {
+    QFETCH(QString, figures);
+    QFETCH(QString, lines);
+    for (const char* format : {"text", "json"}) {
+        const Run named = run({"--figures", figures, "--format", format});
+        QCOMPARE(named.exitCode, 0);
+        QVERIFY(!named.out.isEmpty());
+        QCOMPARE(named.out, run({"--lines", lines, "--format", format}).out);
+    }
+}
+
+void TestReadingCli::textOfTheSixteenFiguresMatchesTheGoldenFile() {
+    // Four readings whose Mothers are the sixteen figures, so every text of
+    // the catalogue, the houses and the shield's layout are pinned byte for
+    // byte. After a deliberate change, write the file again with
+    //   for m in VIA,POPULUS,CONJUNCTIO,CARCER ...; do azivoder-reading --figures "$m"; ...
+    // (the four below, separated by a blank line) and read the difference.
+    QFile file(QStringLiteral(GOLDEN_TEXT));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray golden = file.readAll();
+    QByteArray out;
+    for (const char* mothers :
+         {"VIA,POPULUS,CONJUNCTIO,CARCER", "FORTUNA MAJOR,FORTUNA MINOR,ACQUISITIO,AMISSIO",
+          "LAETITIA,TRISTITIA,ALBUS,RUBEUS", "PUELLA,PUER,CAPUT DRACONIS,CAUDA DRACONIS"}) {
+        const Run r = run({"--figures", mothers});
+        QCOMPARE(r.exitCode, 0);
+        out += (out.isEmpty() ? "" : "\n") + r.out;
+    }
+    // Line by line first, for a message that names the line.
+    const QList<QByteArray> expected = golden.split('\n');
+    const QList<QByteArray> actual = out.split('\n');
+    for (qsizetype i = 0; i < std::min(expected.size(), actual.size()); ++i)
+        QVERIFY2(
+            actual[i] == expected[i],
+            qPrintable(QStringLiteral("line %1: '%2' instead of '%3'")
+                           .arg(i + 1)
+                           .arg(QString::fromUtf8(actual[i]), QString::fromUtf8(expected[i]))));
+    QCOMPARE(out, golden);
+}
+
 void TestReadingCli::badInputIsRefused_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("named");
@@ -330,6 +501,25 @@ void TestReadingCli::badInputIsRefused_data() {
     QTest::newRow("an unknown option is refused") << QStringList{"--colour"} << "colour";
     QTest::newRow("an unknown format is refused") << QStringList{"--format", "xml"} << "'xml'";
     QTest::newRow("a stray argument is refused") << QStringList{"7"} << "'7'";
+    QTest::newRow("three figure names are too few")
+        << QStringList{"--figures", "via,puer,albus"} << "found 3";
+    QTest::newRow("a name of no figure is refused")
+        << QStringList{"--figures", "via,puer,albus,fortuna"} << "'fortuna'";
+    QTest::newRow("an empty figure name is refused")
+        << QStringList{"--figures", "via,,albus,puer"} << "name 2";
+    QTest::newRow("figures and lines together are refused")
+        << QStringList{"--figures", "via,via,via,via", "--lines", fifteen + ",1"}
+        << "--lines and --figures";
+    QTest::newRow("figures and a seed together are refused")
+        << QStringList{"--seed", "3", "--figures", "via,via,via,via"} << "--seed and --figures";
+    QTest::newRow("a count of 0 is refused") << QStringList{"--count", "0"} << "'0'";
+    QTest::newRow("a count above a million is refused")
+        << QStringList{"--count", "1000001"} << "'1000001'";
+    QTest::newRow("a negative count is refused") << QStringList{"--count=-5"} << "'-5'";
+    QTest::newRow("a count of hand-cast readings is refused")
+        << QStringList{"--count", "2", "--figures", "via,via,via,via"} << "--count and --figures";
+    QTest::newRow("a count given twice is refused")
+        << QStringList{"--count", "2", "--count", "3"} << "more than once";
 }
 
 void TestReadingCli::badInputIsRefused() {
@@ -348,8 +538,9 @@ void TestReadingCli::badInputIsRefused() {
 void TestReadingCli::helpAndVersionSucceed() {
     const Run help = run({"--help"});
     QCOMPARE(help.exitCode, 0);
-    for (const char* part : {"--seed <N>", "--lines <V1,...,V16>", "--format <text|json>",
-                             "std::mt19937", "std::seed_seq"})
+    for (const char* part :
+         {"--seed <N>", "--lines <V1,...,V16>", "--format <text|json>",
+          "--figures <NAME,NAME,NAME,NAME>", "--count <N>", "std::mt19937", "std::seed_seq"})
         QVERIFY2(help.out.contains(part), part);
     for (const QString& line : textLines(help.out))
         QVERIFY2(line.size() <= 80, qPrintable(line));

@@ -1,0 +1,127 @@
+#include "cli/ShieldFormat.h"
+
+#include "geomancy/FigureCatalogue.h"
+#include "geomancy/Reading.h"
+
+#include <stdexcept>
+
+namespace cli {
+
+namespace {
+
+using geomancy::ShieldPlace;
+
+// Short labels in the picture, explained by the legend below it.
+constexpr std::array<const char*, geomancy::ShieldPlaceCount> Labels{
+    "M1", "M2", "M3", "M4", "D1", "D2", "D3", "D4", "N1", "N2", "N3", "N4", "RW", "LW", "J", "R",
+};
+
+// Column of the middle of each figure. The eight on top are ten columns
+// apart, Mother 1 on the right; each figure below stands between the two it
+// is added from; the Reconciler stands under Mother 1, beside the Judge.
+constexpr std::array<int, geomancy::ShieldPlaceCount> Centres{
+    75, 65, 55, 45, 35, 25, 15, 5, // Mothers 1-4, Daughters 1-4
+    70, 50, 30, 10,                // Nieces
+    60, 20,                        // Right and Left Witness
+    40, 75,                        // Judge, Reconciler
+};
+
+// The rows of the picture, each a list of places drawn side by side.
+const std::array<std::vector<ShieldPlace>, 4> Rows{{
+    {ShieldPlace::Daughter4, ShieldPlace::Daughter3, ShieldPlace::Daughter2, ShieldPlace::Daughter1,
+     ShieldPlace::Mother4, ShieldPlace::Mother3, ShieldPlace::Mother2, ShieldPlace::Mother1},
+    {ShieldPlace::Niece4, ShieldPlace::Niece3, ShieldPlace::Niece2, ShieldPlace::Niece1},
+    {ShieldPlace::LeftWitness, ShieldPlace::RightWitness},
+    {ShieldPlace::Judge, ShieldPlace::Reconciler},
+}};
+
+std::size_t at(ShieldPlace place) {
+    return static_cast<std::size_t>(place);
+}
+
+void put(QString& line, int column, const QString& text) {
+    if (line.size() < column + text.size())
+        line = line.leftJustified(column + text.size());
+    line.replace(column, text.size(), text);
+}
+
+QString house(int number) {
+    return QStringLiteral("house %1 (%2)")
+        .arg(number)
+        .arg(QLatin1String(geomancy::houseSigns()[static_cast<std::size_t>(number - 1)]));
+}
+
+} // namespace
+
+geomancy::ShieldChart shieldOf(const ReadingResult& reading) {
+    std::array<geomancy::GeomanticFigure, 8> castings;
+    for (std::size_t k = 0; k < castings.size(); ++k)
+        castings[k] = reading.castings[k].figure;
+    return geomancy::drawShieldChart(castings);
+}
+
+int catalogueRowOf(const geomancy::GeomanticFigure& figure) {
+    static const std::array<int, 16> rows = [] {
+        std::array<int, 16> table{};
+        for (int code = 0; code < 16; ++code) {
+            geomancy::GeomanticFigure pattern;
+            for (std::size_t j = 0; j < 4; ++j)
+                pattern.lines[j] = static_cast<geomancy::LineValue>(1 + ((code >> (3 - j)) & 1));
+            table[static_cast<std::size_t>(code)] = *geomancy::identifyFigure(pattern);
+        }
+        return table;
+    }();
+    unsigned code = 0;
+    for (geomancy::LineValue value : figure.lines) {
+        if (value != 1 && value != 2)
+            throw std::invalid_argument("a line value is neither 1 nor 2");
+        code = code << 1 | static_cast<unsigned>(value - 1);
+    }
+    return rows[code];
+}
+
+QStringList shieldText(const geomancy::ShieldChart& shield) {
+    QStringList lines{QStringLiteral("Shield")};
+    for (const std::vector<ShieldPlace>& row : Rows) {
+        QString labels;
+        std::array<QString, 4> dots;
+        for (ShieldPlace place : row) {
+            const int centre = Centres[at(place)];
+            const QString label = QLatin1String(Labels[at(place)]);
+            put(labels, centre - (label.size() - 1) / 2, label);
+            for (std::size_t j = 0; j < 4; ++j) {
+                if (shield[place].lines[j] == 1)
+                    put(dots[j], centre, QStringLiteral("*"));
+                else
+                    put(dots[j], centre - 1, QStringLiteral("* *"));
+            }
+        }
+        lines << labels;
+        for (const QString& line : dots)
+            lines << line;
+        lines << QString();
+    }
+
+    for (int p = 0; p < geomancy::ShieldPlaceCount; ++p) {
+        const auto place = static_cast<ShieldPlace>(p);
+        const geomancy::CatalogueRow& row =
+            geomancy::figureCatalogue()[static_cast<std::size_t>(catalogueRowOf(shield[place]))];
+        lines << QStringLiteral("  ") + QString::fromLatin1(Labels[at(place)]).leftJustified(4) +
+                     QString::fromLatin1(geomancy::shieldPlaceName(place)).leftJustified(15) +
+                     QString::fromUtf8(row.name) + QStringLiteral(" (") +
+                     QString::fromUtf8(row.title) + QLatin1Char(')');
+    }
+
+    QStringList path;
+    for (int i = 0; i < shield.viaPunctiLength; ++i)
+        path << QLatin1String(
+            geomancy::shieldPlaceName(shield.viaPuncti[static_cast<std::size_t>(i)]));
+    lines << QString()
+          << QStringLiteral("Via Puncti: ") +
+                 (path.isEmpty() ? QStringLiteral("none (two dots in the Judge's head)")
+                                 : path.join(QStringLiteral(", ")))
+          << QStringLiteral("Index: ") + house(shield.index);
+    return lines;
+}
+
+} // namespace cli
