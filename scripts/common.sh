@@ -10,6 +10,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
     fonts-dejavu-core fonts-liberation2
     unrtf poppler-utils
+    python3-jsonschema
     desktop-file-utils appstream
     xvfb xauth xclip
     clang-format git
