@@ -17,6 +17,8 @@
 #                  and print the top of the profile, with and without
 #                  accessibility; the data stays in build/bench/profile
 #   --only-display skip the offscreen benchmarks
+#   --only-reading time azivoder-reading alone (no X server, no offscreen
+#                  benchmarks)
 #   --baseline EXE another build of the program (one with the same probe),
 #                  timed in the same alternation and set against this one in
 #                  a second table: a before and after on a machine whose load
@@ -50,6 +52,7 @@ PROFILE=0
 OFFSCREEN=1
 CLICK_RUNS=3
 BASELINE=""
+ONLY_READING=0
 while [ $# -gt 0 ]; do
     case "$1" in
     --runs) RUNS="$2"; shift 2 ;;
@@ -57,23 +60,27 @@ while [ $# -gt 0 ]; do
     --readings) READINGS="$2"; shift 2 ;;
     --profile) PROFILE=1; shift ;;
     --only-display) OFFSCREEN=0; shift ;;
+    --only-reading) ONLY_READING=1; OFFSCREEN=0; shift ;;
     --baseline) BASELINE="$(realpath "$2")"; shift 2 ;;
     *)
-        echo "usage: $0 [--runs N] [--clicks N] [--readings N] [--profile] [--only-display] [--baseline EXE]" >&2
+        echo "usage: $0 [--runs N] [--clicks N] [--readings N] [--profile] [--only-display] [--baseline EXE]" \
+            "[--only-reading]" >&2
         exit 2
         ;;
     esac
 done
 
 # What the display measurements need on top of the build's packages.
-PACKAGES+=(xvfb xdotool x11-utils dbus-x11 at-spi2-core python3-pyatspi)
+PACKAGES+=(xvfb xdotool x11-utils dbus-x11 at-spi2-core python3-pyatspi time)
 [ "$PROFILE" -eq 1 ] && PACKAGES+=(linux-perf)
 install_missing_packages
 
 BUILD="$ROOT/build/bench"
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-g \
     -DAZIVODER_BUILD_TESTS=ON -DAZIVODER_SANITIZE=OFF >/dev/null
-cmake --build "$BUILD" --parallel "$(nproc)" --target azivoder bare_window bench_casting bench_report
+TARGETS=(azivoder-reading)
+[ "$ONLY_READING" -eq 1 ] || TARGETS+=(azivoder bare_window bench_casting bench_report)
+cmake --build "$BUILD" --parallel "$(nproc)" --target "${TARGETS[@]}"
 PROGRAM="$BUILD/app/azivoder"
 BARE="$BUILD/tests/benchmarks/bare_window"
 
@@ -93,6 +100,42 @@ cleanup() {
     rm -rf "$WORK"
 }
 trap cleanup EXIT
+
+# azivoder-reading: CPU time (user + system of the tool alone, as the shell's
+# `times` reports its children, so other load on the machine does not count)
+# of one reading as a whole process and of 10,000 readings as JSON Lines, the
+# median of 7 runs each; and the peak RSS of 10,000 and 100,000 readings,
+# which stays flat when nothing is kept per reading.
+READING_TOOL="$BUILD/src/cli/azivoder-reading"
+reading_cpu() { # COUNT: CPU seconds of one run
+    (
+        "$READING_TOOL" --seed 1 --count "$1" --format json >/dev/null
+        times
+    ) | awk 'NR == 2 {
+        split($0, t, /[ms]+/) # "0m0.052s 0m0.004s": minutes, seconds, twice
+        printf "%.3f\n", t[1] * 60 + t[2] + t[3] * 60 + t[4]
+    }'
+}
+reading_median() { # COUNT RUNS: median CPU seconds
+    for _ in $(seq "$2"); do reading_cpu "$1"; done | sort -g | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'
+}
+reading_rss_kib() { # COUNT: peak RSS of one run
+    /usr/bin/time -f '%M' "$READING_TOOL" --seed 1 --count "$1" --format json 2>&1 >/dev/null | tail -1
+}
+ONE_READING=$(reading_median 1 7)
+BULK_READINGS=$(reading_median 10000 7)
+RSS_10K=$(reading_rss_kib 10000)
+RSS_100K=$(reading_rss_kib 100000)
+echo "== azivoder-reading (load: $(cut -d' ' -f1-3 /proc/loadavg))"
+echo
+echo "| what | CPU (user + sys), median of 7 | peak RSS | goal |"
+echo "|---|---|---|---|"
+echo "| one reading, the whole process | $(awk -v s="$ONE_READING" 'BEGIN {printf "%.1f ms", s * 1000}') | - | - |"
+echo "| 10,000 readings as JSON Lines (--count 10000 --format json) | ${BULK_READINGS} s |" \
+    "$(awk -v a="$RSS_10K" -v b="$RSS_100K" 'BEGIN {printf "%.1f MB (100,000: %.1f MB)", a / 1024, b / 1024}') |" \
+    "<= 0.1 s, flat |"
+echo
+[ "$ONLY_READING" -eq 1 ] && exit 0
 
 # A sleep without a child process: the measured programs share two cores
 # with this script, so its waiting must cost next to nothing.
