@@ -84,9 +84,13 @@ if(NOT entry_StartupWMClass STREQUAL exec_name)
     fail("StartupWMClass=${entry_StartupWMClass}, but the windows' class is ${exec_name}")
 endif()
 
-if(NOT EXISTS "${root}/share/man/man1/${exec_name}.1")
-    fail("no manual page for ${exec_name}")
-endif()
+# Every installed command has its manual page, the program and the tool.
+file(GLOB commands RELATIVE "${root}/bin" "${root}/bin/*")
+foreach(command IN LISTS commands)
+    if(NOT EXISTS "${root}/share/man/man1/${command}.1")
+        fail("no manual page for ${command}")
+    endif()
+endforeach()
 
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(NOT DESKTOP_FILE_VALIDATE)
