@@ -8,11 +8,12 @@
 ; staged file) and UNFILES_NSH (a Delete for each of them, then RMDir for
 ; their folders), so the uninstaller removes exactly what was installed.
 
-Unicode true
+; A 64-bit installer for a 64-bit program: it needs no 32-bit layer (WoW64,
+; or Wine's wine32) and sees the 64-bit registry and Program Files.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !define NAME "Ririv Evazorarizad Azivoder"
 !define MAKER "The Azivoder developers"
@@ -44,11 +45,6 @@ VIAddVersionKey "LegalCopyright" "${MAKER}"
 !insertmacro MUI_LANGUAGE "English"
 
 Function .onInit
-    ; A 64-bit program: refuse a 32-bit Windows, and see the 64-bit registry.
-    ${IfNot} ${RunningX64}
-        MessageBox MB_OK|MB_ICONSTOP "${NAME} needs a 64-bit Windows." /SD IDOK
-        Abort
-    ${EndIf}
     SetRegView 64
     SetShellVarContext all
 FunctionEnd
