@@ -101,7 +101,9 @@ verify_tests_are_current "$BUILD"
 # A prefix of its own, so that runs depend neither on ~/.wine nor on each
 # other's leftovers; quiet, and without the .NET and HTML engines Wine
 # would otherwise offer to download.
-export WINEPREFIX="$BUILD/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Nor may Wine add menu entries and icons to the Linux desktop for what the
+# installer check below adds to the Start menu.
+export WINEPREFIX="$BUILD/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Tests and the staged copy find Qt and the MinGW runtime here; the
 # installed program needs none of it.
 winepath_of() { local IFS=';'; echo "$*" | sed 's|/|\\|g; s|\(^\|;\)\\|\1Z:\\|g'; }
@@ -114,6 +116,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 
 echo "== Test suite under Wine"
+# One Wine server for the whole run (each test program otherwise starts one
+# and leaves it to wind down while the next starts), with Wine's own
+# services started now: started by a test, they would hold CTest's output
+# pipe open for as long as the server lives.
+wineserver -p
+wine cmd /c exit </dev/null >/dev/null 2>&1
 # Qt's offscreen platform on Windows finds fonts in one folder only (not
 # Windows' own): the fonts the Linux suite measures its texts with.
 mkdir -p "$BUILD/test-fonts"
@@ -127,8 +135,9 @@ WINEPATH="$(winepath_of "$QT/bin" "${MINGW_RUNTIME_DIRS[@]}")" QT_QPA_FONTDIR="$
     --output-junit "$BUILD/wine-tests.xml" </dev/null
 # Each skip with its reason, so that nothing is left out silently.
 echo "Skipped under Wine:"
-grep -h -o 'SKIP   : [^(]*([^)]*)\|SKIP   : .*' "$BUILD"/Testing/Temporary/LastTest.log | sort -u | sed 's/^/    /' || echo "    nothing"
-wineserver -w
+grep -h -o 'SKIP   : .*' "$BUILD"/Testing/Temporary/LastTest.log | sort -u | sed 's/^/    /' || echo "    nothing"
+echo "Wine test run: $(grep -c '^PASS   :' "$BUILD"/Testing/Temporary/LastTest.log) test cases passed, $(grep -c '^SKIP   :' "$BUILD"/Testing/Temporary/LastTest.log) skipped"
+wineserver -k # the persistent server of the test run; every test program has ended
 
 # ---------------------------------------------------------------- deployment
 
@@ -226,4 +235,30 @@ makensis -V2 -NOCD -DVERSION="$VERSION" -DFILES_NSH="$BUILD/install-files.nsh" \
     -DOUTFILE="$SETUP" "$ROOT/packaging/windows/azivoder.nsi"
 (cd "$STAGE" && zip -q -X -r "$ZIP" .)
 ls -l "$SETUP" "$ZIP"
+
+# Silently in, the installed copy runs, and silently out again: every file
+# and the uninstall key gone.
+echo "== Silent install and uninstall under Wine"
+installed="$WINEPREFIX/drive_c/Program Files/Azivoder"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Azivoder'
+rm -rf "$installed"
+wine "$SETUP" /S </dev/null
+wineserver -w
+(cd "$installed" && find . -type f | sed 's|^\./||' | sort) >"$BUILD/installed.txt"
+diff <( (cat "$BUILD/files.txt"; echo uninstall.exe) | sort) "$BUILD/installed.txt" ||
+    { echo "error: the installer did not install exactly the staged files" >&2; exit 1; }
+wine reg query "$uninstall_key" /v QuietUninstallString </dev/null >/dev/null ||
+    { echo "error: no uninstall entry in Add/Remove Programs" >&2; exit 1; }
+[ "$(cd "$installed" && wine ./azivoder-reading.exe --seed 7 </dev/null | tr -d '\r')" = \
+    "$("$BUILD/linux-reading/src/cli/azivoder-reading" --seed 7)" ] ||
+    { echo "error: the installed azivoder-reading.exe does not run" >&2; exit 1; }
+wine "$installed/uninstall.exe" /S </dev/null
+wineserver -w
+sleep 2 # the uninstaller works from a copy of itself that outlives the first process
+if [ -e "$installed" ] || wine reg query "$uninstall_key" </dev/null >/dev/null 2>&1 ||
+    [ -e "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Ririv Evazorarizad Azivoder.lnk" ]; then
+    echo "error: the uninstaller left files, the Start menu entry or the uninstall key behind" >&2
+    exit 1
+fi
+echo "Installed $(wc -l <"$BUILD/installed.txt") files, ran, and uninstalled them all."
 echo "Windows build, Wine test run, installer and zip: all done."
