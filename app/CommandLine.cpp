@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/ParentConsole.h"
+
 #include "ui/widgets/AppInfo.h"
 
 #include <QCommandLineParser>
@@ -48,6 +50,7 @@ std::optional<int> handleCommandLine(int& argc, char* argv[]) {
     // Only on the way out: a core application needs no display and gives
     // the usage line the name the program was started by.
     const QCoreApplication core(argc, argv);
+    useParentConsole();
     if (!error.isEmpty()) {
         Print(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") + error +
                           QLatin1Char('\n') + parser.helpText());

@@ -24,6 +24,12 @@ int refuse(const QString& problem) {
     return BadInput;
 }
 
+int print(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -39,10 +45,14 @@ int main(int argc, char* argv[]) {
 
     if (!parser.parse(QCoreApplication::arguments()))
         return refuse(parser.errorText());
+    // Printed here, not by showHelp() and showVersion(): on Windows those open
+    // a message box when no console is attached, as when a script reads the
+    // output through a pipe.
     if (parser.isSet(help))
-        parser.showHelp(0);
+        return print(parser.helpText());
     if (parser.isSet(version))
-        parser.showVersion();
+        return print(QCoreApplication::applicationName() + QLatin1Char(' ') +
+                     QCoreApplication::applicationVersion() + QLatin1Char('\n'));
 
     const cli::ParsedOptions parsed = cli::readReadingOptions(parser);
     if (!parsed.error.isEmpty())

@@ -6,6 +6,16 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#ifdef Q_OS_WIN
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace {
 
 // Keeps a name usable as part of a file name on every platform.
@@ -43,8 +53,13 @@ QString normalisedX11Display(const QString& display) {
 
 QString desktopSessionName() {
 #ifdef Q_OS_WIN
-    // "Console" or e.g. "RDP-Tcp#3": one per logged-on session.
-    return qEnvironmentVariable("SESSIONNAME");
+    // The number Windows gives each logon session (the console's, each
+    // remote desktop's). SESSIONNAME would say the same for most starts, but
+    // a program started by another without it would share every session.
+    DWORD session = 0;
+    if (!ProcessIdToSessionId(GetCurrentProcessId(), &session))
+        return QString();
+    return QStringLiteral("session-") + QString::number(session);
 #else
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (!wayland.isEmpty())
@@ -60,7 +75,15 @@ SingleInstance::SingleInstance(QStringList directories)
 
 QStringList SingleInstance::defaultDirectories() {
     QStringList directories;
-    for (const auto location : {QStandardPaths::RuntimeLocation, QStandardPaths::TempLocation}) {
+#ifdef Q_OS_WIN
+    // Windows has no runtime directory: Qt gives the home folder, where a
+    // lock file would sit among the user's own. The user's temporary folder
+    // is the user's alone there.
+    const auto locations = {QStandardPaths::TempLocation};
+#else
+    const auto locations = {QStandardPaths::RuntimeLocation, QStandardPaths::TempLocation};
+#endif
+    for (const auto location : locations) {
         const QString directory = QStandardPaths::writableLocation(location);
         if (!directory.isEmpty() && !directories.contains(directory))
             directories << directory;

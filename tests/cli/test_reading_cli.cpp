@@ -32,7 +32,8 @@ Run run(const QStringList& arguments) {
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(READING_TOOL), arguments);
+    // Text mode: on Windows the tool ends its lines with \r\n, as consoles there expect.
+    process.start(QStringLiteral(READING_TOOL), arguments, QIODevice::ReadWrite | QIODevice::Text);
     Run result;
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return result;

@@ -8,6 +8,16 @@
 
 #include <memory>
 
+#ifdef Q_OS_WIN
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 #ifndef SINGLE_INSTANCE_PROBE
 #error "SINGLE_INSTANCE_PROBE must name the probe executable"
 #endif
@@ -30,8 +40,10 @@ struct Start {
             environment.insert(QStringLiteral("DISPLAY"), display);
         }
         process->setProcessEnvironment(environment);
+        // Text mode: Windows ends the probe's lines with \r\n.
         process->start(QStringLiteral(SINGLE_INSTANCE_PROBE),
-                       {lockDirectory, lockDirectory + QStringLiteral("/settings.ini")});
+                       {lockDirectory, lockDirectory + QStringLiteral("/settings.ini")},
+                       QIODevice::ReadWrite | QIODevice::Text);
     }
     ~Start() {
         if (process->state() != QProcess::NotRunning) {
@@ -73,6 +85,7 @@ private slots:
     void waylandSessionIsNamedByItsSocket();
     void aFolderThatCannotHoldTheLockPassesToTheNext();
     void aLockHeldInTheFirstFolderRefusesWithoutTryingTheNext();
+    void aWindowsSessionIsOneDesktopWhateverItsDisplay();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -111,6 +124,9 @@ void TestSingleInstance::startAfterAKilledCopySucceeds() {
 }
 
 void TestSingleInstance::anOldLockOfARunningCopyStillRefuses() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows keeps a held lock file shut to every other process, so no test can age it");
+#endif
     Start first(dir_->path());
     QCOMPARE(first.firstWord(), QStringLiteral("running"));
     // A copy that has run for a day: the lock's age alone must not free it.
@@ -141,6 +157,10 @@ void TestSingleInstance::claimWithinOneProcess() {
 }
 
 void TestSingleInstance::lockNameHoldsProgramUserAndDesktop() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows names the logon session, not an X display; see "
+          "aWindowsSessionIsOneDesktopWhateverItsDisplay");
+#endif
     qputenv("WAYLAND_DISPLAY", "");
     qputenv("DISPLAY", ":7.0");
     const QString onSeven = SingleInstance::lockFileName();
@@ -173,7 +193,13 @@ void TestSingleInstance::defaultDirectoryIsTheUsersRuntimeDirectory() {
     const QString temporary = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
     const QStringList directories = SingleInstance::defaultDirectories();
     QVERIFY(!directories.isEmpty());
+#ifdef Q_OS_WIN
+    // Qt's runtime location on Windows is the home folder, no place for a lock.
+    QCOMPARE(directories, QStringList{temporary});
+    Q_UNUSED(runtime)
+#else
     QCOMPARE(directories.first(), runtime.isEmpty() ? temporary : runtime);
+#endif
     QCOMPARE(directories.last(), temporary);
     QCOMPARE(QFileInfo(SingleInstance().lockFilePath()).fileName(), SingleInstance::lockFileName());
 }
@@ -188,6 +214,9 @@ void TestSingleInstance::oneDesktopWrittenTwoWaysIsOneDesktop_data() {
 }
 
 void TestSingleInstance::oneDesktopWrittenTwoWaysIsOneDesktop() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows has no X display names to write two ways");
+#endif
     QFETCH(QString, first);
     QFETCH(QString, second);
     Start one(dir_->path(), first);
@@ -223,6 +252,9 @@ void TestSingleInstance::x11DisplayNames() {
 }
 
 void TestSingleInstance::waylandSessionIsNamedByItsSocket() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows has no Wayland sessions");
+#endif
     qputenv("DISPLAY", ":7");
     qputenv("WAYLAND_DISPLAY", "wayland-1");
     const QString waylandOne = SingleInstance::lockFileName();
@@ -258,6 +290,27 @@ void TestSingleInstance::aLockHeldInTheFirstFolderRefusesWithoutTryingTheNext() 
     SingleInstance second(QStringList{dir_->path(), fallback.path()});
     QCOMPARE(second.claim(), SingleInstance::Claim::HeldByAnother);
     QVERIFY(QDir(fallback.path()).entryList({QStringLiteral("*.lock")}, QDir::Files).isEmpty());
+}
+
+void TestSingleInstance::aWindowsSessionIsOneDesktopWhateverItsDisplay() {
+#ifndef Q_OS_WIN
+    QSKIP(
+        "Windows logon sessions exist on Windows only; the X11 and Wayland cases cover this here");
+#else
+    DWORD session = 0;
+    QVERIFY(ProcessIdToSessionId(GetCurrentProcessId(), &session));
+    const QString name = SingleInstance::lockFileName();
+    QVERIFY2(name.endsWith(QStringLiteral("-session-%1.lock").arg(session)), qPrintable(name));
+
+    // X11 variables a Windows program may inherit (under Wine, say) change
+    // nothing: two copies in one session are one too many.
+    Start one(dir_->path(), QStringLiteral(":7"));
+    QCOMPARE(one.firstWord(), QStringLiteral("running"));
+    Start other(dir_->path(), QStringLiteral(":8"));
+    QVERIFY(other.process->waitForFinished(10000));
+    QCOMPARE(other.rest(), QStringLiteral("box: Application is already running\nended 0\n"));
+    QCOMPARE(one.process->state(), QProcess::Running);
+#endif
 }
 
 QTEST_MAIN(TestSingleInstance)

@@ -563,6 +563,7 @@ void TestReportWindow::savingWritesTheWholeReportDespiteASelection() {
     QVERIFY(MessageBoxes::script().shown().isEmpty());
     const QString rtf = readFile(path);
     QVERIFY(rtf.startsWith(QLatin1String("{\\rtf1")));
+    SKIP_READ_BACK_WITHOUT("unrtf");
     QCOMPARE(collapseBlanks(unrtfTextLines(path)),
              collapseBlanks(documentLines(*report.document())));
 }
@@ -618,6 +619,10 @@ void TestReportWindow::unwritableTargetsReportAndKeepTheOldFile() {
             QSKIP("this system has no /dev/full");
         path = QStringLiteral("/dev/full");
     } else if (target.startsWith(QLatin1String("read-only folder"))) {
+#ifdef Q_OS_WIN
+        QSKIP("Windows ignores the read-only attribute of a folder; only an access list denies "
+              "writing there");
+#endif
         readOnly = std::make_unique<ReadOnlyGuard>(folder);
         path = target.endsWith(QLatin1String("new file")) ? folder + QStringLiteral("/new.rtf")
                                                           : existing;
@@ -715,6 +720,8 @@ void TestReportWindow::printingASelectionPrintsOnlyIt() {
     PrintReportDialog::script().queueAnswer({QDialog::Accepted, pdf});
     findControl<QPushButton>(window, QStringLiteral("cmdPrint"))->click();
 
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    SKIP_READ_BACK_WITHOUT("pdftotext");
     const QString text = pdfText(pdf);
     QVERIFY2(text.contains(QLatin1String("Keyword : Passion")), qPrintable(text));
     QVERIFY(text.contains(QLatin1String("Associated Day : Tuesday")));
@@ -735,6 +742,8 @@ void TestReportWindow::printingWithoutASelectionPrintsTheWholeReport() {
     PrintReportDialog::script().queueAnswer({QDialog::Accepted, pdf});
     window->printWithDialog();
 
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    SKIP_READ_BACK_WITHOUT("pdftotext");
     const QString text = pdfText(pdf);
     QVERIFY2(text.startsWith(QLatin1String("Geomantic Figure Name : Rubeus - Red")),
              qPrintable(text.left(200)));

@@ -160,6 +160,7 @@ void TestRtfWriter::unrtfReadsEscapedText() {
     QTemporaryDir dir;
     const QString path = writeTemporaryRtf(dir, documentToRtf(document));
     QVERIFY(!path.isEmpty());
+    SKIP_READ_BACK_WITHOUT("unrtf");
     const QString html = toolOutput(QStringLiteral("unrtf"), {QStringLiteral("--html"), path});
     QVERIFY2(html.contains(QLatin1String("a\\b {c} caf&eacute; ")), qPrintable(html));
     // unrtf passes the two UTF-16 halves of the emoji on as they were written.
@@ -173,6 +174,7 @@ void TestRtfWriter::unrtfReadsAFullReading() {
     QTemporaryDir dir;
     const QString path = writeTemporaryRtf(dir, documentToRtf(*report.document()));
     QVERIFY(!path.isEmpty());
+    SKIP_READ_BACK_WITHOUT("unrtf");
     // unrtf collapses runs of blanks.
     QCOMPARE(collapseBlanks(unrtfTextLines(path)),
              collapseBlanks(documentLines(*report.document())));
@@ -183,6 +185,7 @@ void TestRtfWriter::unrtfSeesBoldDarkRedLabelsAndDarkGreenValues() {
     castSampleReading(report.operations().append);
     QTemporaryDir dir;
     const QString path = writeTemporaryRtf(dir, documentToRtf(*report.document()));
+    SKIP_READ_BACK_WITHOUT("unrtf");
     const QString html = toolOutput(QStringLiteral("unrtf"), {QStringLiteral("--html"), path});
     QVERIFY(html.contains(QLatin1String("<font face=\"Verdana\">")));
 
