@@ -86,6 +86,28 @@ said_in_step() {
     grep -Eq -- "$2" "$STEPS_DIR/$1"
 }
 
+# step_held NAME MODIFIER KEY TIMES: presses KEY TIMES times with MODIFIER
+# held down throughout, as a user moves word by word; Orca reads the
+# modifier's state as the caret moves, which one combined xdotool key
+# releases too early.
+step_held() {
+    local name="$1" modifier="$2" key="$3" times="$4" since
+    since=$(spoken_lines)
+    xdotool keydown "$modifier"
+    for ((n = 0; n < times; n++)); do
+        session_pause 0.3
+        xdotool key "$key"
+    done
+    session_pause 0.3
+    xdotool keyup "$modifier"
+    echo "$since" >"$STEPS_DIR/$name.since"
+    settle "$since" >"$STEPS_DIR/$name"
+    {
+        echo "## $name ($modifier held, $key x$times)"
+        sed 's/^/    /' "$STEPS_DIR/$name"
+    } >>"$TRANSCRIPT"
+}
+
 # step_until NAME PATTERN TRIES KEY: presses KEY until Orca says something
 # matching PATTERN (at most TRIES times), as a user tabs to a control.
 step_until() {

@@ -58,13 +58,16 @@ for row in "Geomantic Figure Name" Keyword Day Element Quality Planet Sign "Body
     expect "Tab to the significance" "$row: [A-Z]"
 done
 step "Down in the significance" Down
+expect "Down in the significance" "[a-z]{2,} [a-z]{2,}"
 step "Ctrl+Home in the significance" ctrl+Home
-step "Ctrl+Right in the significance" ctrl+Right
+step_held "Ctrl+Right in the significance" Control_L Right 3
+expect "Ctrl+Right in the significance" "^ ?[A-Za-z']+[,.]?$"
 
 # The report says what it is and reads by line.
 step "Print" alt+p
 expect Print "Report of the reading"
 step "Down in the report" Down Down
+expect "Down in the report" "^Keyword : "
 step "close the report" alt+F4
 
 # Back to the casting button for the ninth press: the reset.
