@@ -20,7 +20,7 @@ void MainWindow::tellCasting(int k) {
         try {
             house = reading_.houseNumber(k);
         } catch (...) {
-            house = 0; // a casting without lines has no house to tell
+            house = 0; // the model refused the casting: no house to tell
         }
     }
     const QString figure = tabFigures_.at(static_cast<std::size_t>(k - 1)).labels[0]->text();

@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
-#include <QStackedWidget>
 
 #include <utility>
 
