@@ -14,6 +14,7 @@ PACKAGES=(
     desktop-file-utils appstream
     xvfb xauth xclip
     clang-format git
+    orca speech-dispatcher at-spi2-core openbox xdotool dbus-x11 x11-utils
 )
 
 install_missing_packages() {

@@ -9,6 +9,9 @@
 #include "ui/report/ReportWindow.h"
 #include "ui/widgets/ClickableLabel.h"
 
+#include "ui/mainwindow/MainWindowTexts.h"
+#include "ui/widgets/Accessibility.h"
+
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -30,6 +33,10 @@ QString nameOf(QObject* object) {
     return accessible(object)->text(QAccessible::Name);
 }
 
+QString descriptionOf(QObject* object) {
+    return accessible(object)->text(QAccessible::Description);
+}
+
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -41,6 +48,10 @@ private slots:
     void everyTextBoxHasAName();
     void secondaryWindowsAreWindows();
     void controlsThatCannotBeSeenAreOffScreen();
+    void eachPressIsToldWithoutMovingTheFocus_data();
+    void eachPressIsToldWithoutMovingTheFocus();
+    void theChartIsReadHouseByHouseFromOneTabStop_data();
+    void theChartIsReadHouseByHouseFromOneTabStop();
 };
 
 void TestAccessibility::tabHeadersArePageTabsInAPageTabList() {
@@ -49,13 +60,17 @@ void TestAccessibility::tabHeadersArePageTabsInAPageTabList() {
     QAccessibleInterface* list = accessible(f.tabs());
     QCOMPARE(list->role(), QAccessible::PageTabList);
     QVERIFY(!list->text(QAccessible::Name).isEmpty());
-    QVERIFY(list->childCount() >= 8);
+    QCOMPARE(list->childCount(), 8); // the tabs alone, no page stack
     for (int i = 0; i < 8; ++i) {
         QAccessibleInterface* tab = list->child(i);
         QCOMPARE(tab->role(), QAccessible::PageTab);
         QCOMPARE(tab->text(QAccessible::Name), f.tabs()->tabText(i));
         QCOMPARE(tab->parent()->object(), f.tabs());
         QCOMPARE(list->indexOfChild(tab), i);
+        // Each page lies inside its own tab.
+        QCOMPARE(tab->childCount(), 1);
+        QCOMPARE(tab->child(0)->object(), f.tabs()->widget(i));
+        QCOMPARE(tab->child(0)->parent()->object(), f.tabs()->tabHeader(i));
         QCOMPARE(tab->state().selected, i == 0);
         QVERIFY(tab->state().selectable);
     }
@@ -77,29 +92,29 @@ void TestAccessibility::tabHeadersArePageTabsInAPageTabList() {
 void TestAccessibility::houseCellsNameTheirHouseAndWhatItHolds() {
     MainWindowFixture f;
     QVERIFY(!nameOf(f.find(QStringLiteral("chartFrame"))).isEmpty());
-    QCOMPARE(nameOf(f.cell(0)), QStringLiteral("House 1: empty"));
-    QCOMPARE(nameOf(f.cell(11)), QStringLiteral("House 12: empty"));
+    QCOMPARE(nameOf(f.cell(0)), QStringLiteral("House 1, Aries: empty"));
+    QCOMPARE(nameOf(f.cell(11)), QStringLiteral("House 12, Pisces: empty"));
 
     // The worked reading: Sun, Venus and Mars in 12, Moon in 4, Mercury and
     // Jupiter in 6, Saturn in 1, where the Ascendant always stands.
     f.script(WorkedReadingLines);
     f.press(1);
-    QCOMPARE(nameOf(f.cell(0)), QStringLiteral("House 1: Ascendant"));
+    QCOMPARE(nameOf(f.cell(0)), QStringLiteral("House 1, Aries: Ascendant"));
     f.press(1);
-    QCOMPARE(nameOf(f.cell(11)), QStringLiteral("House 12: Sun"));
+    QCOMPARE(nameOf(f.cell(11)), QStringLiteral("House 12, Pisces: Sun"));
 
     f.press(1);
-    QCOMPARE(nameOf(f.cell(3)), QStringLiteral("House 4: Moon"));
+    QCOMPARE(nameOf(f.cell(3)), QStringLiteral("House 4, Cancer: Moon"));
 
     f.press(5);
-    QCOMPARE(nameOf(f.cell(11)), QStringLiteral("House 12: Sun, Venus, Mars"));
-    QCOMPARE(nameOf(f.cell(0)), QStringLiteral("House 1: Ascendant, Saturn"));
-    QCOMPARE(nameOf(f.cell(5)), QStringLiteral("House 6: Mercury, Jupiter"));
-    QCOMPARE(nameOf(f.cell(2)), QStringLiteral("House 3: empty"));
+    QCOMPARE(nameOf(f.cell(11)), QStringLiteral("House 12, Pisces: Sun, Venus, Mars"));
+    QCOMPARE(nameOf(f.cell(0)), QStringLiteral("House 1, Aries: Ascendant, Saturn"));
+    QCOMPARE(nameOf(f.cell(5)), QStringLiteral("House 6, Virgo: Mercury, Jupiter"));
+    QCOMPARE(nameOf(f.cell(2)), QStringLiteral("House 3, Gemini: empty"));
 
     f.press(1); // the reset
-    QCOMPARE(nameOf(f.cell(11)), QStringLiteral("House 12: empty"));
-    QCOMPARE(nameOf(f.cell(0)), QStringLiteral("House 1: empty"));
+    QCOMPARE(nameOf(f.cell(11)), QStringLiteral("House 12, Pisces: empty"));
+    QCOMPARE(nameOf(f.cell(0)), QStringLiteral("House 1, Aries: empty"));
 }
 
 void TestAccessibility::dotsSayTheirCastingAndLine() {
@@ -168,7 +183,8 @@ void TestAccessibility::secondaryWindowsAreWindows() {
     ExitWindow exit(random);
     exit.setAttribute(Qt::WA_DeleteOnClose, false);
     showExposed(exit);
-    QCOMPARE(accessible(&exit)->role(), QAccessible::Window);
+    // Read out as it opens with its message, like a message box.
+    QCOMPARE(accessible(&exit)->role(), QAccessible::Dialog);
     QCOMPARE(nameOf(&exit), exit.windowTitle());
 
     AboutWindow about;
@@ -176,6 +192,7 @@ void TestAccessibility::secondaryWindowsAreWindows() {
     Report report;
     report.reset();
     QCOMPARE(accessible(report.window())->role(), QAccessible::Dialog);
+    QVERIFY(nameOf(report.window()).contains(QLatin1String("Report")));
 }
 
 void TestAccessibility::controlsThatCannotBeSeenAreOffScreen() {
@@ -204,6 +221,98 @@ void TestAccessibility::controlsThatCannotBeSeenAreOffScreen() {
         QCOMPARE(accessible(front)->role(), QAccessible::Link);
         std::swap(front, behind);
     }
+}
+
+void TestAccessibility::eachPressIsToldWithoutMovingTheFocus_data() {
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<int>("nextCasting"); // 0: the next press clears the reading
+    // The worked reading: houses 1, 12, 4, 12, 6, 1, 6, 12.
+    QTest::newRow("the first press casts the Ascendant in house 1")
+        << 1 << "^Casting 1 of 8, Ascendant: \\S.*, house 1$" << 2;
+    QTest::newRow("the third puts the Moon in house 4")
+        << 3 << "^Casting 3 of 8, Moon: \\S.*, house 4$" << 4;
+    QTest::newRow("the sixth puts Saturn in house 1")
+        << 6 << "^Casting 6 of 8, Saturn: .*, house 1$" << 7;
+    QTest::newRow("the eighth completes the reading and points to Print")
+        << 8 << "^Casting 8 of 8, Mars: .*, house 12\\. The reading is complete: Print opens" << 0;
+    QTest::newRow("the ninth begins a new reading") << 9 << "^A new reading begins\\.$" << 1;
+}
+
+void TestAccessibility::eachPressIsToldWithoutMovingTheFocus() {
+    QFETCH(int, presses);
+    QFETCH(QString, spoken);
+    QFETCH(int, nextCasting);
+    MainWindowFixture f;
+    f.script(WorkedReadingLines);
+    showExposed(f.window);
+    f.castButton()->setFocus();
+    const QString caption = presses == 8 ? maintexts::RefreshCaption : maintexts::CastCaption;
+    f.press(presses);
+    auto* announcer = f.window.findChild<QWidget*>(QStringLiteral("announcer"));
+    QVERIFY(announcer != nullptr);
+    QCOMPARE(accessible(announcer)->role(), QAccessible::Notification);
+    QVERIFY2(QRegularExpression(spoken).match(nameOf(announcer)).hasMatch(),
+             qPrintable(nameOf(announcer)));
+    // Shown, which is what a reader speaks (the offscreen platform has no
+    // bridge to send the events to: tests/orca hears them).
+    QVERIFY(announcer->isVisible());
+    QCOMPARE(f.window.focusWidget(), f.castButton());
+    QCOMPARE(f.castButton()->text(), caption);
+
+    // The button names the next press and keeps the last casting; so does
+    // the casting's tab, and its page's focus stop the figure's rows.
+    QCOMPARE(nameOf(f.castButton()), nextCasting > 0 ? maintexts::castButtonName(nextCasting)
+                                                     : maintexts::RefreshButtonName);
+    const QString last =
+        presses <= 8 ? nameOf(announcer).section(QStringLiteral(". "), 0, 0) : QString();
+    QCOMPARE(descriptionOf(f.castButton()), last);
+    QCOMPARE(descriptionOf(f.tabs()->tabHeader(qMin(presses, 8) - 1)), last);
+    auto* significance = f.tabs()->widget(qMin(presses, 8) - 1)->findChild<QTextEdit*>();
+    QCOMPARE(descriptionOf(significance).contains(QLatin1String("Keyword: ")), presses <= 8);
+}
+
+void TestAccessibility::theChartIsReadHouseByHouseFromOneTabStop_data() {
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("entering it reads house 1")
+        << QList<int>{} << "House 1, Aries: Ascendant, Saturn";
+    QTest::newRow("Down twice reaches house 3")
+        << QList<int>{Qt::Key_Down, Qt::Key_Down} << "House 3, Gemini: empty";
+    QTest::newRow("End reaches house 12")
+        << QList<int>{Qt::Key_End} << "House 12, Pisces: Sun, Venus, Mars";
+    QTest::newRow("Up from the end reaches house 11")
+        << QList<int>{Qt::Key_End, Qt::Key_Up} << "House 11, Aquarius: empty";
+    QTest::newRow("Down stops at house 12")
+        << QList<int>(14, Qt::Key_Down) << "House 12, Pisces: Sun, Venus, Mars";
+    QTest::newRow("Home returns to house 1")
+        << QList<int>{Qt::Key_Down, Qt::Key_Home} << "House 1, Aries: Ascendant, Saturn";
+}
+
+void TestAccessibility::theChartIsReadHouseByHouseFromOneTabStop() {
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, heard);
+    MainWindowFixture f;
+    f.script(WorkedReadingLines);
+    f.castWholeReading();
+    showExposed(f.window);
+    auto* chart = f.find(QStringLiteral("chartFrame"));
+    QCOMPARE(chart->focusPolicy(), Qt::TabFocus);
+    QAccessibleInterface* list = accessible(chart);
+    QCOMPARE(list->role(), QAccessible::List);
+    QCOMPARE(list->childCount(), 12);
+
+    chart->setFocus(Qt::TabFocusReason);
+    for (int key : keys)
+        QTest::keyClick(chart, static_cast<Qt::Key>(key));
+    QWidget* reviewed = accessibility::reviewedItem(chart);
+    QVERIFY(reviewed != nullptr);
+    QAccessibleInterface* item = accessible(reviewed);
+    QCOMPARE(item->text(QAccessible::Name), heard);
+    QCOMPARE(item->role(), QAccessible::ListItem);
+    QVERIFY(item->state().focused);
+    QCOMPARE(list->indexOfChild(item), heard.section(QLatin1Char(','), 0, 0).mid(6).toInt() - 1);
+    QCOMPARE(f.window.focusWidget(), chart); // the keys never leave the chart
 }
 
 QTEST_MAIN(TestAccessibility)

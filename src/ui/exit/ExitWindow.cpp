@@ -2,6 +2,7 @@
 
 #include "ui/exit/ExitWindowTexts.h"
 #include "ui/exit/ReferralBoxes.h"
+#include "ui/widgets/Accessibility.h"
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/Colours.h"
@@ -82,6 +83,7 @@ ExitWindow::ExitWindow(geomancy::RandomSource& random, QWidget* parent)
     setWindowIcon(appIcon());
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
+    accessibility::markAsDialog(this); // read out with its message as it opens
     setPaletteColour(this, {QPalette::WindowText, QPalette::ButtonText},
                      palette().color(QPalette::WindowText));
     setPaletteColour(this, {QPalette::Window}, colours::White);

@@ -44,9 +44,18 @@ bool PlaceholderKeeper::eventFilter(QObject* watched, QEvent* event) {
 
     auto* box = static_cast<QWidget*>(watched);
     const QString trimmed = referral::trimBlanks(boxText(box));
-    if (focusIn && trimmed == placeholder_)
-        setBoxText(box, QString());
-    else if (!focusIn && trimmed.isEmpty())
+    if (focusIn && trimmed == placeholder_) {
+        // Emptied right after the focus change has been told: a screen
+        // reader that heard the text go first would take the box as already
+        // read and say nothing of it. The box looks the same either way.
+        QMetaObject::invokeMethod(
+            this,
+            [this, box] {
+                if (box->hasFocus() && referral::trimBlanks(boxText(box)) == placeholder_)
+                    setBoxText(box, QString());
+            },
+            Qt::QueuedConnection);
+    } else if (!focusIn && trimmed.isEmpty())
         setBoxText(box, placeholder_);
     return false;
 }

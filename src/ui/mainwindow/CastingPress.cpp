@@ -24,6 +24,7 @@ void MainWindow::castNext() {
         if (castButton_->text() == maintexts::RefreshCaption)
             resetReading();
         tabs_->setCurrentIndex(0);
+        tellNewReading();
     }
 }
 
@@ -46,6 +47,7 @@ void MainWindow::makeCasting(int k) {
         printButton_->setEnabled(true);
     }
     tabs_->setCurrentIndex(k - 1);
+    tellCasting(k);
 }
 
 void MainWindow::showDot(int slot) {

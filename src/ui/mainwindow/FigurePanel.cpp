@@ -2,6 +2,7 @@
 
 #include "ui/mainwindow/MainWindowLayout.h"
 #include "ui/mainwindow/MainWindowTexts.h"
+#include "ui/widgets/Accessibility.h"
 #include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
 
@@ -66,6 +67,10 @@ QTextEdit* createSignificanceBox(QWidget* frame, const PanelRow& row, const QStr
     placeControl(box, {PanelLeft, row.valueTop, SignificanceWidth, SignificanceHeight});
     box->setAcceptRichText(false);
     box->setReadOnly(true);
+    // A caret the arrow keys move, so that a screen reader reads the box by
+    // line and by word; drawn with no width, so the box looks as it did.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setCursorWidth(0);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setAccessibleName(header);
@@ -84,15 +89,22 @@ void FigureControls::clear() const {
     // Clearing an empty box is no change, so it must not empty the clipboard.
     if (!significance->document()->isEmpty())
         significance->clear();
+    accessibility::setDescription(significance, QString());
 }
 
 void FigureControls::show(const geomancy::CatalogueRow& row) const {
     const char* const values[LabelCount] = {row.title,   row.keyword,  row.day,
                                             row.element, row.quality,  row.planet,
                                             row.sign,    row.bodyPart, row.direction};
-    for (int i = 0; i < LabelCount; ++i)
+    QStringList details;
+    for (int i = 0; i < LabelCount; ++i) {
         labels[static_cast<std::size_t>(i)]->setText(QString::fromUtf8(values[i]));
+        details << maintexts::panelDetail(i, QString::fromUtf8(values[i]));
+    }
     significance->setPlainText(QString::fromUtf8(row.significance));
+    // The page's focus stop also tells the figure's other rows, which the
+    // keyboard does not reach one by one.
+    accessibility::setDescription(significance, details.join(QLatin1Char(' ')));
 }
 
 FigureControls buildFigurePanel(QWidget* frame, const QString& nameSuffix) {

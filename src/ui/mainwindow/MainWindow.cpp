@@ -308,6 +308,9 @@ void MainWindow::createChart(QWidget* client) {
         placeControl(label, {house.labelLeft, house.labelTop, house.labelWidth, HouseLabelHeight});
     }
 
+    // Read house by house from the keyboard: one Tab stop, the arrows move.
+    accessibility::makeReviewList(chart, {houseCells_.begin(), houseCells_.end()});
+
     auto* centre = new QFrame(chart);
     centre->setObjectName(QStringLiteral("chartCentre"));
     centre->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -385,6 +388,7 @@ void MainWindow::createButtons(QWidget* client) {
     castButton_ =
         createButton(maintexts::CastCaption, "cmdProceed", fonts::verdana(9.75, fonts::Bold));
     connect(castButton_, &QPushButton::clicked, this, &MainWindow::castNext);
+    castButton_->setAccessibleName(maintexts::castButtonName(1));
 
     printButton_ =
         createButton(maintexts::PrintCaption, "cmdPrint", fonts::verdana(8.25, fonts::Bold));

@@ -89,6 +89,10 @@ private:
     void nameHouseCells();
     void showReport();
 
+    // What a screen reader hears of a press (CastingSpeech.cpp).
+    void tellCasting(int k);
+    void tellNewReading();
+
     geomancy::Reading& reading_;
     ReportOperations report_;
     std::optional<DotPictures> dotPictures_; // loaded on first use

@@ -30,6 +30,9 @@ inline const QString CurrentFigureCaption = QStringLiteral("Geomantic Interpreta
 inline const QString ChartCentreCaption = QStringLiteral("Quorvale");
 inline const QString AscendantMarkerCaption = QStringLiteral("Asc");
 
+inline const std::array<const char*, geomancy::CastingCount> TabCaptions{
+    "Ascendant", "Sun", "Moon", "Venus", "Mercury", "Saturn", "Jupiter", "Mars"};
+
 // The label of house h, "House 1" .. "House 12".
 inline QString houseLabelText(int house) {
     return QStringLiteral("House %1").arg(house);
@@ -47,10 +50,34 @@ inline const QString TabsName = QStringLiteral("The eight castings");
 inline const QString AscendantName = QStringLiteral("Ascendant");
 
 inline QString houseCellName(int house, const QStringList& holds) {
-    return QStringLiteral("House %1: %2")
+    return QStringLiteral("House %1, %2: %3")
         .arg(house)
+        .arg(QLatin1String(geomancy::houseSigns().at(static_cast<std::size_t>(house - 1))))
         .arg(holds.isEmpty() ? QStringLiteral("empty") : holds.join(QStringLiteral(", ")));
 }
+
+// What a screen reader hears as a casting is made, and finds afterwards in
+// the casting button's and the tab's descriptions: "Casting 3 of 8, Moon:
+// Puer - Boy, house 4" (no house when the casting could not be placed).
+inline QString castingSummary(int k, const QString& figure, int house) {
+    QString text = QStringLiteral("Casting %1 of %2, %3: %4")
+                       .arg(k)
+                       .arg(geomancy::CastingCount)
+                       .arg(QLatin1String(TabCaptions.at(static_cast<std::size_t>(k - 1))))
+                       .arg(figure);
+    return house > 0 ? text + QStringLiteral(", house %1").arg(house) : text;
+}
+inline const QString ReadingCompleteSpoken =
+    QStringLiteral("The reading is complete: Print opens the report.");
+inline const QString NewReadingSpoken = QStringLiteral("A new reading begins.");
+
+// The casting button's name for a screen reader: its caption with the
+// planet the next press casts, or what the press after a reading does.
+inline QString castButtonName(int nextCasting) {
+    return QStringLiteral("Click to Find Position of %1")
+        .arg(QLatin1String(TabCaptions.at(static_cast<std::size_t>(nextCasting - 1))));
+}
+inline const QString RefreshButtonName = QStringLiteral("Refresh: begin a new reading");
 
 inline QString dotName(const char* casting, int line, const QString& dots) {
     return QStringLiteral("%1, line %2: %3").arg(QLatin1String(casting)).arg(line).arg(dots);
@@ -77,9 +104,6 @@ inline QString topLineText(const QString& homePage) {
         .arg(homePage);
 }
 
-inline const std::array<const char*, geomancy::CastingCount> TabCaptions{
-    "Ascendant", "Sun", "Moon", "Venus", "Mercury", "Saturn", "Jupiter", "Mars"};
-
 inline const std::array<const char*, geomancy::CastingCount> TabFrameCaptions{
     "Geomantic Interpretation for Asc",     "Geomantic Interpretation for Sun",
     "Geomantic Interpretation for Moon",    "Geomantic Interpretation for Venus",
@@ -98,5 +122,13 @@ inline const std::array<const char*, 10> PanelHeaders{"Geomantic Figure Name",
                                                       "Associated Body Part",
                                                       "Direction",
                                                       "Significance"};
+
+// One row of a figure panel as a screen reader hears it with the page's
+// significance box: "Keyword: Gain." (the header without its "Associated").
+inline QString panelDetail(int row, const QString& value) {
+    QString header = QLatin1String(PanelHeaders.at(static_cast<std::size_t>(row)));
+    header.remove(QStringLiteral("Associated "));
+    return QStringLiteral("%1: %2.").arg(header, value);
+}
 
 } // namespace maintexts

@@ -35,6 +35,7 @@ ReportWindow::ReportWindow(QTextDocument* report, QWidget* parent) : QDialog(par
 void ReportWindow::setUpWindow() {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(WindowCaption);
+    setAccessibleName(reporttexts::WindowName + QStringLiteral(" - ") + WindowCaption);
     setWindowIcon(appIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

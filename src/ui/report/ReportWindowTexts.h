@@ -9,6 +9,8 @@ namespace reporttexts {
 inline const QString PrintCaption = QStringLiteral("&Print");
 inline const QString SaveCaption = QStringLiteral("&Save");
 inline const QString ReportBoxName = QStringLiteral("Reading report");
+// What a screen reader calls the window, whose title is the program's.
+inline const QString WindowName = QStringLiteral("Report of the reading");
 inline const QString ForumLink = QStringLiteral("The Web's most popular geomancy forum");
 
 inline QString homePageLinkText(const QString& homePage) {

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace accessibility {
+
+// Qt's AT-SPI bridge (Linux) tells a screen reader that a control is
+// showing when it appears, but never that it became visible: a reader that
+// first read the control hidden keeps it for invisible, and leaves it out
+// of flat review. This sends the missing "visible" for every control that
+// appears in a window on screen, on the bridge's own connection. Installed
+// once; does nothing where there is no AT-SPI bridge or no reader.
+void relayVisibleStates();
+
+} // namespace accessibility
