@@ -2,11 +2,9 @@
 
 #include "geomancy/GeomanticFigure.h"
 
-#include <vector>
+#include "geomancy/Reading.h"
 
-namespace geomancy {
-class Reading;
-}
+#include <vector>
 
 // A reading worked by hand. Rows are castings 1..4 (Ascendant, Sun, Moon,
 // Venus); castings 5..8 are the columns. Running sums 5, 12, 16, 24, 30, 37,
@@ -19,11 +17,9 @@ inline const std::vector<int> WorkedReadingLines{
     2, 2, 2, 2, // Venus
 };
 
-// One press of the casting button as far as the model goes: casting k's
-// lines, its planet's house and its figure.
-void castOne(geomancy::Reading& reading, int k);
-
-// A whole reading, castings 1..8 in order as eight presses make it. The
-// first castings take `entered` lines by hand, in order, instead of drawing.
-void castWholeReading(geomancy::Reading& reading,
-                      const std::vector<geomancy::GeomanticFigure>& entered = {});
+// The eight presses of a whole reading, through the model, and what each
+// made. The first castings take `entered` lines by hand, in order, instead
+// of drawing.
+std::vector<geomancy::Casting>
+castWholeReading(geomancy::Reading& reading,
+                 const std::vector<geomancy::GeomanticFigure>& entered = {});

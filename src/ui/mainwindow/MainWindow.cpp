@@ -14,7 +14,6 @@
 #include "ui/widgets/TwoRowTabWidget.h"
 #include "web/WebPage.h"
 
-#include "geomancy/FigureCatalogue.h"
 #include "geomancy/Reading.h"
 
 #include <QAction>
@@ -80,7 +79,6 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent, Building bui
     createButtons(client);
     createBrandingFrame(client);
     createCurrentFigurePanel(client);
-    registerFigureDisplay();
     placeControls(this, Places);
 
     // No control moves with the window, so the window keeps the size of
@@ -92,15 +90,10 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent, Building bui
     castButton_->setFocus(); // the window opens ready for the first casting
 }
 
-MainWindow::~MainWindow() {
-    // The reading may outlive the window; it must not call into a dead one.
-    reading_.setFigureDisplay({});
-    reading_.setReportAppender({});
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::setReportOperations(ReportOperations operations) {
     report_ = std::move(operations);
-    reading_.setReportAppender(report_.append);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -444,22 +437,6 @@ void MainWindow::createCurrentFigureControls() {
     }
 }
 
-void MainWindow::registerFigureDisplay() {
-    reading_.setFigureDisplay({[this] {
-                                   ensureHiddenPanelsBuilt();
-                                   currentFigure_.clear();
-                               },
-                               [this](int row, int tab) { showFigure(row, tab); }});
-}
-
-void MainWindow::showFigure(int row, int tab) {
-    ensureHiddenPanelsBuilt();
-    const geomancy::CatalogueRow& figure =
-        geomancy::figureCatalogue().at(static_cast<std::size_t>(row));
-    currentFigure_.show(figure);
-    tabFigures_.at(static_cast<std::size_t>(tab)).show(figure);
-}
-
 void MainWindow::enterReadyState() {
     for (QLabel* dot : dots_)
         dot->hide();
@@ -485,11 +462,12 @@ void MainWindow::bringHouseLabelsToFront() {
 void MainWindow::nameHouseCells() {
     // Read out as the house and what it holds, not as the cell's raw lines.
     for (int i = 0; i < geomancy::HouseCount; ++i) {
-        QLabel* cell = houseCells_[static_cast<std::size_t>(i)];
         QStringList holds;
         if (i == 0 && !houseLabels_[0]->isHidden())
             holds << maintexts::AscendantName;
-        holds << cell->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        accessibility::setName(cell, maintexts::houseCellName(i + 1, holds));
+        for (const std::string& planet : reading_.planetsIn(i + 1))
+            holds << QString::fromStdString(planet);
+        accessibility::setName(houseCells_[static_cast<std::size_t>(i)],
+                               maintexts::houseCellName(i + 1, holds));
     }
 }

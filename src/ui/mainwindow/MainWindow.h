@@ -74,16 +74,13 @@ private:
     void giveDotsTheirFirstPicture();
     const DotPictures& dotPictures();
     void finishBuilding();
-    void registerFigureDisplay();
     void enterReadyState();
 
-    // The figure display the model writes into.
-    void showFigure(int row, int tab);
-
-    // The casting sequence.
-    void makeCasting(int k);
-    void showDot(int slot);
-    void placePlanet(int k);
+    // What a press shows of the casting it made, in this order.
+    void showCasting(const geomancy::Casting& casting);
+    void showDot(int slot, int value);
+    void showHouseCell(int house);
+    void showFigure(int k, std::optional<int> row);
     void resetReading();
     void bringHouseLabelsToFront();
     void nameHouseCells();

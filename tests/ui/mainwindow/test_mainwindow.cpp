@@ -414,7 +414,7 @@ void TestMainWindow::ninthPressClearsTheWindow() {
     for (int i = 0; i < 12; ++i) {
         QCOMPARE(f.cell(i)->text(), QString());
         QCOMPARE(f.houseLabel(i + 1)->text(), QStringLiteral("House %1").arg(i + 1));
-        QCOMPARE(f.reading.houseCell(i + 1), std::string());
+        QVERIFY(f.reading.planetsIn(i + 1).empty());
     }
     QStringList names = panelNames(QString());
     for (int t = 0; t < 8; ++t)
@@ -425,7 +425,8 @@ void TestMainWindow::ninthPressClearsTheWindow() {
     QVERIFY(!f.printButton()->isEnabled());
     QCOMPARE(f.tabs()->currentIndex(), 0);
     QCOMPARE(f.reading.castCount(), std::int16_t(0));
-    QVERIFY(f.reading.lineValues().empty());
+    for (int slot = 0; slot < geomancy::LineValues::SlotCount; ++slot)
+        QCOMPARE(f.reading.lineValues()[slot], geomancy::LineValue(0));
     const QObjectList stack = f.houseLabel(0)->parent()->children();
     QCOMPARE(stack.last(), f.houseLabel(12));
 }
