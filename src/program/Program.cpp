@@ -93,7 +93,7 @@ void Program::remindAboutUpdate() {
 }
 
 void Program::showMainWindow() {
-    mainWindow_ = new MainWindow(*reading_, nullptr, MainWindow::Building::FirstFrameFirst);
+    mainWindow_ = new MainWindow(*reading_);
     // Owned by the main window, the report window stays out of the task bar;
     // it goes when the main window goes.
     report_ = std::make_unique<Report>(mainWindow_);

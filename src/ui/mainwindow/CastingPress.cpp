@@ -16,7 +16,7 @@
 #include <QPushButton>
 
 void MainWindow::castNext() {
-    ensureHiddenPanelsBuilt();
+    buildTheRest();
     std::optional<geomancy::Casting> casting;
     runSteps({[this, &casting] { casting = reading_.castNext(); }});
     if (casting) {

@@ -55,13 +55,11 @@ QString indexed(const char* name, int index) {
 
 } // namespace
 
-MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent, Building building)
-    : QMainWindow(parent), reading_(reading),
-      hiddenPanelsPending_(building == Building::FirstFrameFirst),
-      largeIconsPending_(building == Building::FirstFrameFirst) {
+MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
+    : QMainWindow(parent), reading_(reading) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(WindowCaption);
-    setWindowIcon(largeIconsPending_ ? smallAppIcon() : appIcon());
+    setWindowIcon(smallAppIcon());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -103,25 +101,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
-    if (!firstFramePainted_) {
-        firstFramePainted_ = true;
-        // Queued, it runs once this frame has been painted and flushed.
-        QMetaObject::invokeMethod(this, &MainWindow::finishBuilding, Qt::QueuedConnection);
-    }
+    // Queued, it runs once this frame has been painted and flushed.
+    if (!restBuilt_)
+        QMetaObject::invokeMethod(this, &MainWindow::buildTheRest, Qt::QueuedConnection);
 }
 
-void MainWindow::finishBuilding() {
-    ensureHiddenPanelsBuilt();
-    if (largeIconsPending_) {
-        largeIconsPending_ = false;
-        setWindowIcon(appIcon());
-    }
-}
-
-void MainWindow::ensureHiddenPanelsBuilt() {
-    if (!hiddenPanelsPending_)
+void MainWindow::buildTheRest() {
+    if (restBuilt_)
         return;
-    hiddenPanelsPending_ = false;
+    restBuilt_ = true;
     for (int k = 1; k < geomancy::CastingCount; ++k) {
         createTabPanel(k);
         // Where it would stand had it been built with the window: after the
@@ -130,11 +118,15 @@ void MainWindow::ensureHiddenPanelsBuilt() {
                              tabFigures_[static_cast<std::size_t>(k)].significance);
     }
     createCurrentFigureControls();
-    giveDotsTheirFirstPicture();
+    // Every box carries picture 1 until its line is cast; all are hidden
+    // until then.
+    for (QLabel* dot : dots_)
+        dot->setPixmap(dotPictures().picture(1));
     // As the window's load leaves them.
     currentFigure_.clear();
     for (std::size_t k = 1; k < tabFigures_.size(); ++k)
         tabFigures_[k].clear();
+    setWindowIcon(appIcon());
 }
 
 void MainWindow::createActions() {
@@ -244,15 +236,6 @@ void MainWindow::createFigureFrame(QWidget* client) {
         placeControl(dot, dotBox(i));
         dots_[static_cast<std::size_t>(i)] = dot;
     }
-    if (!hiddenPanelsPending_)
-        giveDotsTheirFirstPicture();
-}
-
-void MainWindow::giveDotsTheirFirstPicture() {
-    // Every box carries picture 1 until its line is cast; all are hidden
-    // until then.
-    for (QLabel* dot : dots_)
-        dot->setPixmap(dotPictures().picture(1));
 }
 
 const DotPictures& MainWindow::dotPictures() {
@@ -338,14 +321,9 @@ void MainWindow::createTabs(QWidget* client) {
 
     // The frames' places are given from the top of the tab control; the
     // pages start below the header rows, which are known once all tabs are in.
-    const int builtNow = hiddenPanelsPending_ ? 1 : geomancy::CastingCount;
-    for (int k = 0; k < builtNow; ++k)
-        createTabPanel(k);
-    if (hiddenPanelsPending_) {
-        // Before a page that was never built is shown.
-        connect(tabs_, &TwoRowTabWidget::currentChanged, this,
-                &MainWindow::ensureHiddenPanelsBuilt);
-    }
+    createTabPanel(0);
+    // Before a page that was never built is shown.
+    connect(tabs_, &TwoRowTabWidget::currentChanged, this, &MainWindow::buildTheRest);
 }
 
 void MainWindow::createTabPanel(int k) {
@@ -420,8 +398,6 @@ void MainWindow::createCurrentFigurePanel(QWidget* client) {
     // tab repaints a strip of it: its border is drawn through the cache too.
     currentFigurePanel_ = new CachedFrameGroupBox(maintexts::CurrentFigureCaption, client);
     currentFigurePanel_->setObjectName(QStringLiteral("currentFigurePanel"));
-    if (!hiddenPanelsPending_)
-        createCurrentFigureControls();
 }
 
 void MainWindow::createCurrentFigureControls() {
@@ -442,14 +418,7 @@ void MainWindow::enterReadyState() {
         dot->hide();
     castButton_->setText(maintexts::CastCaption);
     bringHouseLabelsToFront();
-    // Panels still to be built are built empty.
-    if (!hiddenPanelsPending_) {
-        currentFigure_.clear();
-        for (const FigureControls& tab : tabFigures_)
-            tab.clear();
-    } else {
-        tabFigures_[0].clear();
-    }
+    tabFigures_[0].clear(); // the others are built empty
     houseLabels_[0]->hide();
     nameHouseCells();
 }

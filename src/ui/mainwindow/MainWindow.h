@@ -25,17 +25,13 @@ class TwoRowTabWidget;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // When what the first frame does not show is built: the panels of the
-    // seven tab pages behind the first, the controls of the current-figure
-    // panel below the window's edge, the hidden dot boxes' picture and the
-    // icon's large sizes. Built after the first frame, they cost the start-up
-    // nothing; they are there before anything reads or writes them (a
-    // casting, a change of tab), and right after that frame for screen
-    // readers and anyone looking them up by name.
-    enum class Building { AllAtOnce, FirstFrameFirst };
-
-    explicit MainWindow(geomancy::Reading& reading, QWidget* parent = nullptr,
-                        Building building = Building::AllAtOnce);
+    // Builds what the first frame shows. The rest (the panels of the seven
+    // tab pages behind the first, the controls of the current-figure panel
+    // below the window's edge, the hidden dot boxes' picture and the icon's
+    // large sizes) follows once that frame is painted, so it costs the
+    // start-up nothing; anything that reads or writes it (a press, a change
+    // of tab) builds it first.
+    explicit MainWindow(geomancy::Reading& reading, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The report registers itself here; the window reaches the report only
@@ -70,10 +66,8 @@ private:
     void createCurrentFigurePanel(QWidget* client);
     void createCurrentFigureControls();
     void createTabPanel(int k);
-    void ensureHiddenPanelsBuilt();
-    void giveDotsTheirFirstPicture();
+    void buildTheRest();
     const DotPictures& dotPictures();
-    void finishBuilding();
     void enterReadyState();
 
     // What a press shows of the casting it made, in this order.
@@ -111,9 +105,7 @@ private:
     QPushButton* castButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
     QGroupBox* currentFigurePanel_ = nullptr;
-    bool hiddenPanelsPending_ = false;
-    bool largeIconsPending_ = false;
-    bool firstFramePainted_ = false;
+    bool restBuilt_ = false;
     FigureControls currentFigure_;
     std::array<FigureControls, geomancy::CastingCount> tabFigures_{}; // a tab per casting
 };
