@@ -56,7 +56,6 @@ public:
     geomancy::Reading& reading() { return *reading_; }
 
 private:
-    StartUpSteps startUpSteps();
     bool anotherInstanceRuns();
     void remindAboutUpdate();
     void showMainWindow();

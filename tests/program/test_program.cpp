@@ -24,6 +24,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <stdexcept>
 
 namespace {
 
@@ -99,6 +100,8 @@ private slots:
     void startAsksBeforeTheMainWindowAndPicksTheBrand();
     void yesToTheQuestionOpensDownloadAndStillShowsTheWindow();
     void secondStartIsRefused();
+    void aFailingStartStepIsSkipped_data();
+    void aFailingStartStepIsSkipped();
     void stackedBrandAreaOpensTheLabelInFront_data();
     void stackedBrandAreaOpensTheLabelInFront();
     void menuItemsAndLinksOpenTheirPages_data();
@@ -172,12 +175,48 @@ void TestProgram::secondStartIsRefused() {
     QCOMPARE(MessageBoxes::script().shown().first().text,
              QStringLiteral("Application is already running"));
     QCOMPARE(MessageBoxes::script().shown().first().icon, QMessageBox::Information);
+    QCOMPARE(MessageBoxes::script().shown().first().buttons,
+             QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(MessageBoxes::script().shown().first().title,
+             QStringLiteral("Ririv Evazorarizad Azivoder"));
     QCOMPARE(second.ends, 1);
     QVERIFY(!second.main()); // no window of the refused copy ever appears
     QCOMPARE(visibleWindows(), 0);
     QCOMPARE(second.random.seeds(), std::size_t(0)); // nothing after the check ran
     QVERIFY(!QFile::exists(second.settingsPath()));
     QVERIFY(running.isClaimed());
+}
+
+void TestProgram::aFailingStartStepIsSkipped_data() {
+    QTest::addColumn<bool>("settingsFail");
+    QTest::addColumn<bool>("brandPickFails");
+    QTest::newRow("the reminder's settings cannot be opened") << true << false;
+    QTest::newRow("the brand pick gets no number") << false << true;
+}
+
+void TestProgram::aFailingStartStepIsSkipped() {
+    QFETCH(bool, settingsFail);
+    QFETCH(bool, brandPickFails);
+    ProgramFixture f;
+    f.storeReminderDate(Today.addDays(-15));
+    if (settingsFail) {
+        Program::Services services;
+        services.random = &f.random;
+        services.settings = []() -> std::unique_ptr<QSettings> {
+            throw std::runtime_error("no settings");
+        };
+        services.today = [] { return Today; };
+        services.lockDirectory = f.dir.path();
+        services.end = [&f] { ++f.ends; };
+        f.program = std::make_unique<Program>(services);
+    }
+    // The steps after the failing one still run, and the start goes on.
+    QVERIFY(brandPickFails ? f.program->start() : f.start());
+    QCOMPARE(f.random.seeds(), std::size_t(1));
+    QCOMPARE(MessageBoxes::script().shown().size(), settingsFail ? 0 : 1);
+    QVERIFY(f.main() && f.main()->isVisible());
+    QCOMPARE(f.random.draws(), std::size_t(brandPickFails ? 0 : 1));
+    QCOMPARE(f.ends, 0);
 }
 
 void TestProgram::stackedBrandAreaOpensTheLabelInFront_data() {
