@@ -89,14 +89,9 @@ ExitWindow::ExitWindow(geomancy::RandomSource& random, QWidget* parent)
 
     createControls();
     placeControls(this, Places);
+    centreOnScreenWhenShown(this);
     arrangeTabOrder();
     runSteps({[&] { pickSupportMessage(random); }}); // on failure the design-time message stays
-}
-
-void ExitWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // Centred once the frame is known, so the whole window sits mid-screen.
-    centreOnScreen(this);
 }
 
 QString ExitWindow::supportMessage(int index) {

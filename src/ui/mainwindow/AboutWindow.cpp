@@ -57,6 +57,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     setFixedSize(twips::size(ClientWidth, ClientHeight));
     createControls();
     placeControls(this, Places);
+    centreOnScreenWhenShown(this);
 }
 
 void AboutWindow::createControls() {
@@ -91,11 +92,6 @@ void AboutWindow::createControls() {
 
 void AboutWindow::reject() {
     okButton_->click();
-}
-
-void AboutWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    centreOnScreen(this);
 }
 
 void AboutWindow::showModal(QWidget* parent) {

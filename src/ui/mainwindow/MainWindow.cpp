@@ -82,8 +82,8 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     // No control moves with the window, so the window keeps the size of
     // its client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize(); // the menu bar's height counts before the window is centred
-    centreOnScreen(this);
+    adjustSize(); // the menu bar's height counts in the window's size
+    centreOnScreenWhenShown(this);
     enterReadyState();
     castButton_->setFocus(); // the window opens ready for the first casting
 }
