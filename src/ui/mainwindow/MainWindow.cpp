@@ -10,6 +10,7 @@
 #include "ui/widgets/ClipboardGuard.h"
 #include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
+#include "ui/widgets/Labels.h"
 #include "ui/widgets/ReturnPress.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 #include "web/WebPage.h"
@@ -38,15 +39,6 @@ QGroupBox* createFrame(const QString& caption, const QFont& font, const QColor& 
     frame->setFont(font);
     setPaletteColour(frame, {QPalette::WindowText, QPalette::Text}, colour);
     return frame;
-}
-
-QLabel* createLabel(const QString& text, const QString& name, const QFont& font,
-                    const QColor& colour, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    setPaletteColour(label, {QPalette::WindowText, QPalette::Text}, colour);
-    return label;
 }
 
 QString indexed(const char* name, int index) {
@@ -268,7 +260,7 @@ void MainWindow::createChart(QWidget* client) {
     };
     const QFont houseFont = fonts::verdana(8.25, fonts::Bold | fonts::Italic);
     const auto createHouseLabel = [&](int index, const QString& text, const QColor& colour) {
-        QLabel* label = createLabel(text, indexed("Asc", index), houseFont, colour, chart);
+        QLabel* label = createLabel(indexed("Asc", index), text, houseFont, chart, colour);
         setPaletteColour(label, {QPalette::Window}, colours::White);
         houseLabels_[static_cast<std::size_t>(index)] = label;
         return label;
@@ -289,8 +281,8 @@ void MainWindow::createChart(QWidget* client) {
     centre->setFrameStyle(QFrame::Box | QFrame::Plain);
 
     QLabel* centreLabel =
-        createLabel(maintexts::ChartCentreCaption, QStringLiteral("chartCentreLabel"),
-                    fonts::verdana(14.25, fonts::Bold | fonts::Italic), colours::DarkRed, chart);
+        createLabel(QStringLiteral("chartCentreLabel"), maintexts::ChartCentreCaption,
+                    fonts::verdana(14.25, fonts::Bold | fonts::Italic), chart, colours::DarkRed);
     centreLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     const auto& signs = geomancy::houseSigns();
