@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextEdit>
@@ -60,7 +61,6 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     setPaletteColour(client, {QPalette::Window}, colours::White);
     setCentralWidget(client);
 
-    createActions();
     createMenus();
     createTopLine(client);
     createFigureFrame(client);
@@ -121,61 +121,44 @@ void MainWindow::buildTheRest() {
     setWindowIcon(appIcon());
 }
 
-void MainWindow::createActions() {
-    exitAction_ = new QAction(maintexts::ExitCommand, this);
-    exitAction_->setObjectName(QStringLiteral("mnuExit"));
-    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
-
-    onlineHelpAction_ = new QAction(maintexts::OnlineHelpCommand, this);
-    onlineHelpAction_->setObjectName(QStringLiteral("mnuOnline"));
-    connect(onlineHelpAction_, &QAction::triggered, this,
-            [] { openWebPage(WebPage::OnlineHelpPage); });
-
-    visitAction_ = new QAction(maintexts::VisitUsCommand, this);
-    visitAction_->setObjectName(QStringLiteral("mnuVisit"));
-    connect(visitAction_, &QAction::triggered, this, [] { openWebPage(WebPage::HomePage); });
-
-    firstSeparator_ = new QAction(this);
-    firstSeparator_->setObjectName(QStringLiteral("mnuFileSep1"));
-    firstSeparator_->setSeparator(true);
-
-    updateAction_ = new QAction(maintexts::UpdateCommand, this);
-    updateAction_->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(updateAction_, &QAction::triggered, this, [] { openWebPage(WebPage::DownloadPage); });
-
-    secondSeparator_ = new QAction(this);
-    secondSeparator_->setObjectName(QStringLiteral("mnuFileSep2"));
-    secondSeparator_->setSeparator(true);
-
-    aboutAction_ = new QAction(maintexts::AboutCommand, this);
-    aboutAction_->setObjectName(QStringLiteral("mnuAbout"));
-    connect(aboutAction_, &QAction::triggered, this, &MainWindow::aboutRequested);
-
-    donateAction_ = new QAction(maintexts::DonateCommand, this);
-    donateAction_->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donateAction_, &QAction::triggered, this, [] { openWebPage(WebPage::DonationPage); });
-
-    // Present but not usable.
-    makeMoneyAction_ = new QAction(maintexts::MakeMoneyCommand, this);
-    makeMoneyAction_->setObjectName(QStringLiteral("mnumakemoney"));
-    makeMoneyAction_->setEnabled(false);
-}
-
 void MainWindow::createMenus() {
+    // Each command is made where its menu is, named as the design names it.
+    const auto addCommand = [this](QWidget* menu, const QString& text, const char* name) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        menu->addAction(action);
+        return action;
+    };
+    const auto addPageCommand = [&](QWidget* menu, const QString& text, const char* name,
+                                    WebPage page) {
+        connect(addCommand(menu, text, name), &QAction::triggered, this,
+                [page] { openWebPage(page); });
+    };
+    const auto addSeparator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
     QMenu* fileMenu = menuBar()->addMenu(maintexts::FileMenu);
     fileMenu->setObjectName(QStringLiteral("nuFile"));
     fileMenu->menuAction()->setObjectName(QStringLiteral("nuFile"));
-    fileMenu->addAction(exitAction_);
+    connect(addCommand(fileMenu, maintexts::ExitCommand, "mnuExit"), &QAction::triggered, this,
+            &QWidget::close);
 
     QMenu* helpMenu = menuBar()->addMenu(maintexts::HelpMenu);
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
     helpMenu->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    helpMenu->addActions({onlineHelpAction_, visitAction_, firstSeparator_, updateAction_,
-                          secondSeparator_, aboutAction_});
+    addPageCommand(helpMenu, maintexts::OnlineHelpCommand, "mnuOnline", WebPage::OnlineHelpPage);
+    addPageCommand(helpMenu, maintexts::VisitUsCommand, "mnuVisit", WebPage::HomePage);
+    addSeparator(helpMenu, "mnuFileSep1");
+    addPageCommand(helpMenu, maintexts::UpdateCommand, "mnuUpdate", WebPage::DownloadPage);
+    addSeparator(helpMenu, "mnuFileSep2");
+    connect(addCommand(helpMenu, maintexts::AboutCommand, "mnuAbout"), &QAction::triggered, this,
+            &MainWindow::aboutRequested);
 
     // Commands straight on the menu bar, without a submenu.
-    menuBar()->addAction(donateAction_);
-    menuBar()->addAction(makeMoneyAction_);
+    addPageCommand(menuBar(), maintexts::DonateCommand, "mnuDonate", WebPage::DonationPage);
+    // Present but not usable.
+    addCommand(menuBar(), maintexts::MakeMoneyCommand, "mnumakemoney")->setEnabled(false);
 }
 
 void MainWindow::createTopLine(QWidget* client) {

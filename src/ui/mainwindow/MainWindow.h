@@ -12,7 +12,6 @@
 #include <optional>
 
 class ClickableLabel;
-class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -55,7 +54,6 @@ protected:
 
 private:
     // Building the window, in the order a reader meets the controls.
-    void createActions();
     void createMenus();
     void createTopLine(QWidget* client);
     void createFigureFrame(QWidget* client);
@@ -83,16 +81,6 @@ private:
     geomancy::Reading& reading_;
     ReportOperations report_;
     std::optional<DotPictures> dotPictures_; // loaded on first use
-
-    QAction* exitAction_ = nullptr;
-    QAction* onlineHelpAction_ = nullptr;
-    QAction* visitAction_ = nullptr;
-    QAction* firstSeparator_ = nullptr;
-    QAction* updateAction_ = nullptr;
-    QAction* secondSeparator_ = nullptr;
-    QAction* aboutAction_ = nullptr;
-    QAction* donateAction_ = nullptr;
-    QAction* makeMoneyAction_ = nullptr;
 
     ClickableLabel* topLine_ = nullptr;
     ClickableLabel* descriptionLink_ = nullptr;
