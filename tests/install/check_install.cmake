@@ -84,6 +84,14 @@ if(NOT entry_StartupWMClass STREQUAL exec_name)
     fail("StartupWMClass=${entry_StartupWMClass}, but the windows' class is ${exec_name}")
 endif()
 
+# The benchmark's first-frame probe is not part of what is shipped.
+if(program)
+    file(STRINGS "${program}" probe_names REGEX "AZIVODER_BENCH_PROBE")
+    if(probe_names)
+        fail("${exec_name} carries the benchmark probe")
+    endif()
+endif()
+
 if(NOT EXISTS "${root}/share/man/man1/${exec_name}.1")
     fail("no manual page for ${exec_name}")
 endif()
