@@ -59,10 +59,6 @@ MainWindow* Program::mainWindow() const {
     return mainWindow_.data();
 }
 
-ExitWindow* Program::exitWindow() const {
-    return exitWindow_.data();
-}
-
 bool Program::start() {
     // The program ends when the exit window is closed, not when the last
     // window happens to disappear (between the main window and the exit

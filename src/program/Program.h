@@ -51,9 +51,6 @@ public:
     void closeAllAndEnd();
 
     MainWindow* mainWindow() const;
-    ExitWindow* exitWindow() const;
-    Report* report() const { return report_.get(); }
-    geomancy::Reading& reading() { return *reading_; }
 
 private:
     bool anotherInstanceRuns();
