@@ -5,6 +5,7 @@
 #include "ui/widgets/Accessibility.h"
 #include "ui/widgets/AppInfo.h"
 #include "ui/widgets/BorderedLabel.h"
+#include "ui/widgets/CachedFrames.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/ClipboardGuard.h"
 #include "ui/widgets/Colours.h"
@@ -31,9 +32,11 @@ using namespace mainlayout;
 namespace {
 
 // A frame with a caption; its children keep their own fonts and colours.
+// Its border is drawn once and copied after (a tab page's frame is drawn
+// again at every change of tab).
 QGroupBox* createFrame(const QString& caption, const QFont& font, const QColor& colour,
                        QWidget* parent) {
-    auto* frame = new QGroupBox(caption, parent);
+    auto* frame = new CachedFrameGroupBox(caption, parent);
     frame->setFont(font);
     setPaletteColour(frame, {QPalette::WindowText, QPalette::Text}, colour);
     return frame;
@@ -366,7 +369,9 @@ void MainWindow::createBrandingFrame(QWidget* client) {
 void MainWindow::createCurrentFigurePanel(QWidget* client) {
     // Mostly below the client area: only the top of its frame shows, yet its
     // controls are written with every casting like a tab's.
-    currentFigurePanel_ = new QGroupBox(maintexts::CurrentFigureCaption, client);
+    // Its top row lies under the tab control's bottom edge, so each change of
+    // tab repaints a strip of it: its border is drawn through the cache too.
+    currentFigurePanel_ = new CachedFrameGroupBox(maintexts::CurrentFigureCaption, client);
     currentFigurePanel_->setObjectName(QStringLiteral("currentFigurePanel"));
 }
 

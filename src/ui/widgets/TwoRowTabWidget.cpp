@@ -1,6 +1,7 @@
 #include "ui/widgets/TwoRowTabWidget.h"
 
 #include "ui/widgets/Accessibility.h"
+#include "ui/widgets/CachedFrames.h"
 
 #include <QAccessible>
 #include <QButtonGroup>
@@ -200,15 +201,20 @@ void TwoRowTabWidget::paintPageFrame() {
         // The page frame is drawn here rather than by the stacked widget's
         // own frame so that the pages' coordinates start exactly at
         // pageOffset(), over the background this control shows (its
-        // palette's, as an ancestor fills it). The page area is painted
-        // whole, so nothing beneath it is painted at a change of page.
+        // palette's, as an ancestor fills it). The style's frame is costly to
+        // draw, so it is drawn once and copied.
         QStyleOptionTabWidgetFrame option;
         option.initFrom(this);
         option.rect = pages_->rect();
         option.shape = QTabBar::RoundedNorth;
         option.lineWidth = 1;
         QPainter painter(pages_);
-        painter.fillRect(option.rect, palette().color(backgroundRole()));
-        style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+        paintCachedFrame(
+            painter, option.rect, QStringLiteral("tabwidget"), option, style(),
+            [&](QPainter& target, const QRect& rect) {
+                option.rect = rect;
+                style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &target, this);
+            },
+            palette().color(backgroundRole()));
     }
 }

@@ -1,6 +1,8 @@
+#include "ui/widgets/CachedFrames.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QPaintEvent>
@@ -48,17 +50,48 @@ protected:
 
 } // namespace
 
-// The tab control paints its page area itself: the style's frame over the
-// background, following every change of colour, and whole, so that nothing
-// beneath it is painted at a change of page.
-class TestTwoRowTabWidget : public QObject {
+// The frames drawn through the cache look like the style's own (a blended
+// border may differ by one step of one channel from rounding), and follow
+// every change of colour or size rather than showing a stale picture.
+class TestCachedFrames : public QObject {
     Q_OBJECT
 private slots:
+    void groupBoxLooksLikeTheStyles();
+    void groupBoxFollowsColoursAndSize();
     void tabPagesHaveTheirFrameAndFollowTheBackground();
     void changingThePageLeavesWhatLiesBeneathAlone();
 };
 
-void TestTwoRowTabWidget::tabPagesHaveTheirFrameAndFollowTheBackground() {
+void TestCachedFrames::groupBoxLooksLikeTheStyles() {
+    QGroupBox plain(QStringLiteral("Geomantic Interpretation"));
+    CachedFrameGroupBox cached(QStringLiteral("Geomantic Interpretation"));
+    for (QGroupBox* box : {static_cast<QGroupBox*>(&plain), static_cast<QGroupBox*>(&cached)})
+        box->resize(280, 300);
+    const QImage expected = plain.grab().toImage();
+    QVERIFY(largestDifference(expected, cached.grab().toImage()) <= 1);
+    // A second painting comes from the cache and is the same.
+    QVERIFY(largestDifference(expected, cached.grab().toImage()) <= 1);
+}
+
+void TestCachedFrames::groupBoxFollowsColoursAndSize() {
+    QGroupBox plain(QStringLiteral("Frame"));
+    CachedFrameGroupBox cached(QStringLiteral("Frame"));
+    plain.resize(200, 150);
+    cached.resize(200, 150);
+    (void)cached.grab(); // fills the cache for this look
+    for (QGroupBox* box : {static_cast<QGroupBox*>(&plain), static_cast<QGroupBox*>(&cached)}) {
+        setColour(box, QPalette::Window, QColor(10, 120, 30));
+        setColour(box, QPalette::Dark, QColor(200, 0, 200));
+        setColour(box, QPalette::WindowText, Qt::red);
+        box->setAutoFillBackground(true);
+    }
+    QVERIFY(largestDifference(plain.grab().toImage(), cached.grab().toImage()) <= 1);
+    for (QGroupBox* box : {static_cast<QGroupBox*>(&plain), static_cast<QGroupBox*>(&cached)})
+        box->resize(220, 170);
+    QVERIFY(largestDifference(plain.grab().toImage(), cached.grab().toImage()) <= 1);
+}
+
+void TestCachedFrames::tabPagesHaveTheirFrameAndFollowTheBackground() {
     // Two controls, one painted before the colours change and one after:
     // both must show the new colours.
     QWidget early;
@@ -94,7 +127,7 @@ void TestTwoRowTabWidget::tabPagesHaveTheirFrameAndFollowTheBackground() {
     QVERIFY(framed);
 }
 
-void TestTwoRowTabWidget::changingThePageLeavesWhatLiesBeneathAlone() {
+void TestCachedFrames::changingThePageLeavesWhatLiesBeneathAlone() {
     QWidget window;
     window.resize(300, 260);
     window.setAutoFillBackground(true);
@@ -123,5 +156,5 @@ void TestTwoRowTabWidget::changingThePageLeavesWhatLiesBeneathAlone() {
     QVERIFY(!onTabs.painted.intersects(QRect(0, top, 280, 240 - top)));
 }
 
-QTEST_MAIN(TestTwoRowTabWidget)
-#include "test_two_row_tab_widget.moc"
+QTEST_MAIN(TestCachedFrames)
+#include "test_cached_frames.moc"
