@@ -42,6 +42,8 @@ std::optional<int> handleCommandLine(int& argc, char* argv[]) {
     const bool parsed = parser.parse(arguments);
     QString error = parser.errorText();
     if (parsed && !parser.positionalArguments().isEmpty())
+        // Worded as Qt words an unknown option, and as azivoder-reading
+        // refuses a stray argument.
         error = QStringLiteral("Unexpected argument '%1'.")
                     .arg(parser.positionalArguments().constFirst());
     if (error.isEmpty() && !parser.isSet(help) && !parser.isSet(version))

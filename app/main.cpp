@@ -1,5 +1,4 @@
 #include "app/CommandLine.h"
-#include "program/BenchProbe.h"
 #include "program/Program.h"
 
 #include <QApplication>
@@ -11,7 +10,6 @@ int main(int argc, char* argv[]) {
         return *exitCode;
 
     QApplication app(argc, argv);
-    installBenchProbe(); // does nothing unless scripts/bench.sh asks
     // The application name stays Qt's default, the executable's base name:
     // the settings store and the single-instance lock are kept under it.
     // The desktop file name lets docks and task bars match the windows to

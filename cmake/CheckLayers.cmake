@@ -1,7 +1,9 @@
 cmake_policy(SET CMP0007 NEW)
 # Fails when a file under SOURCE_ROOT includes a project header from a folder
 # its layer may not use. LAYERS is a list of "folder:allowed,allowed,...".
-# A folder not named in LAYERS is refused too, so a new one must be placed.
+# A folder not named in LAYERS is refused too, so a new one must be placed;
+# PLACE_EVERY_FILE=OFF checks only the folders named (a folder that stands
+# beside others that are not source folders, such as app/ at the top).
 # Sets `result` to whether `path` lies inside one of `folders`.
 function(in_one_of path folders result)
     foreach(folder IN LISTS folders)
@@ -52,7 +54,10 @@ foreach(entry IN LISTS LAYERS)
     endforeach()
 endforeach()
 
-file(GLOB_RECURSE all_files RELATIVE "${SOURCE_ROOT}" "${SOURCE_ROOT}/*.h" "${SOURCE_ROOT}/*.cpp")
+set(all_files "")
+if(NOT DEFINED PLACE_EVERY_FILE OR PLACE_EVERY_FILE)
+    file(GLOB_RECURSE all_files RELATIVE "${SOURCE_ROOT}" "${SOURCE_ROOT}/*.h" "${SOURCE_ROOT}/*.cpp")
+endif()
 foreach(file IN LISTS all_files)
     in_one_of("${file}" "${known_folders}" placed)
     if(NOT placed)

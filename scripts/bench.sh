@@ -26,8 +26,9 @@
 #
 # How it measures:
 # - start to painted: the launcher notes the wall clock and execs the
-#   executable; the probe in the executable (program/BenchProbe.h, active
-#   only when AZIVODER_BENCH_PROBE is set) notes the wall clock once the first
+#   executable; the probe in the executable (tests/benchmarks/BenchProbe.cpp,
+#   linked into the program only by the build option AZIVODER_BENCH_PROBE,
+#   active only when the variable AZIVODER_BENCH_PROBE is set) notes the wall clock once the first
 #   frame has been painted, flushed and read back from the X server. Each run
 #   gets a new HOME and XDG folders, so no lock or setting survives; the
 #   settings say the update question was asked today, so it is not asked.
@@ -77,7 +78,7 @@ install_missing_packages
 
 BUILD="$ROOT/build/bench"
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-g \
-    -DAZIVODER_BUILD_TESTS=ON -DAZIVODER_SANITIZE=OFF >/dev/null
+    -DAZIVODER_BUILD_TESTS=ON -DAZIVODER_SANITIZE=OFF -DAZIVODER_BENCH_PROBE=ON >/dev/null
 TARGETS=(azivoder-reading)
 [ "$ONLY_READING" -eq 1 ] || TARGETS+=(azivoder bare_window bench_casting bench_report)
 cmake --build "$BUILD" --parallel "$(nproc)" --target "${TARGETS[@]}"

@@ -1,7 +1,5 @@
 #include "cli/CastReading.h"
 
-#include "geomancy/FigureCatalogue.h"
-
 #include <stdexcept>
 
 namespace cli {
@@ -16,44 +14,27 @@ public:
     void seedFromClock() override {}
 };
 
-std::vector<std::string> cellLines(const std::string& cell) {
-    // A cell is CR LF before each planet's name.
-    std::vector<std::string> names;
-    std::size_t start = 0;
-    while ((start = cell.find("\r\n", start)) != std::string::npos) {
-        start += 2;
-        const std::size_t end = cell.find("\r\n", start);
-        names.push_back(cell.substr(start, end == std::string::npos ? end : end - start));
-    }
-    return names;
-}
-
-// Runs the presses as the main window does: lines, placement, interpretation.
+// The eight presses of the casting button, as the main window makes them.
 ReadingResult run(geomancy::RandomSource& random, const CastLineValues* entered) {
     geomancy::Reading reading(random);
     ReadingResult result;
-    int shownRow = -1;
-    reading.setFigureDisplay(
-        {[&shownRow] { shownRow = -1; }, [&shownRow](int row, int /*tab*/) { shownRow = row; }});
-
     for (int k = 1; k <= geomancy::CastingCount; ++k) {
         const auto index = static_cast<std::size_t>(k - 1);
         CastingResult& casting = result.castings[index];
         casting.step = &geomancy::castingSequence()[index];
 
-        reading.setCastCount(static_cast<std::int16_t>(k));
+        std::optional<geomancy::Casting> made;
         if (entered && casting.step->random) {
             geomancy::GeomanticFigure figure;
             for (std::size_t j = 0; j < 4; ++j)
                 figure.lines[j] = (*entered)[4 * index + j];
-            reading.enterLines(k, figure);
+            made = reading.castNext(figure);
         } else {
-            reading.castLines(k);
+            made = reading.castNext();
         }
-        casting.house = reading.placePlanet(k).value_or(1);
-        reading.interpretCasting(k);
-        casting.figure = reading.lineValues().casting(k);
-        casting.catalogueRow = shownRow;
+        casting.figure = made->lines;
+        casting.house = made->house.value_or(1);
+        casting.catalogueRow = made->catalogueRow.value_or(-1);
     }
 
     for (int slot = 0; slot < 16; ++slot)
@@ -63,7 +44,7 @@ ReadingResult run(geomancy::RandomSource& random, const CastLineValues* entered)
         house.number = h;
         house.sign = geomancy::houseSigns()[static_cast<std::size_t>(h - 1)];
         house.ascendant = h == 1;
-        house.planets = cellLines(reading.houseCell(h));
+        house.planets = reading.planetsIn(h);
     }
     return result;
 }

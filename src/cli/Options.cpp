@@ -97,7 +97,9 @@ ParsedOptions readReadingOptions(const QCommandLineParser& parser) {
     QString& error = parsed.error;
 
     if (!parser.positionalArguments().isEmpty()) {
-        error = QStringLiteral("unexpected argument %1")
+        // Worded as Qt words an unknown option, and as the window program
+        // refuses a stray argument.
+        error = QStringLiteral("Unexpected argument %1.")
                     .arg(quoted(parser.positionalArguments().first()));
         return parsed;
     }

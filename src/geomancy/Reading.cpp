@@ -44,10 +44,6 @@ const std::array<const char*, HouseCount>& houseSigns() {
     return HouseSignNames;
 }
 
-std::string appendToHouseCell(const std::string& text, const std::string& name) {
-    return text + "\r\n" + name;
-}
-
 LineValue drawLineValue(RandomSource& random) {
     // In double precision 2r + 1 is exact for every single-precision r; in
     // float, r just below 0.5 or 1 would round up to the next whole number.
@@ -60,14 +56,6 @@ GeomanticFigure LineValues::casting(int k) const {
     for (int j = 0; j < 4; ++j)
         figure.lines[static_cast<std::size_t>(j)] = (*this)[firstSlot(k) + j];
     return figure;
-}
-
-bool LineValues::empty() const {
-    for (LineValue value : slots_) {
-        if (value != 0)
-            return false;
-    }
-    return true;
 }
 
 Reading::Reading(RandomSource& random) : random_(random) {}
@@ -87,15 +75,56 @@ void Reading::castLines(int k) {
         lines_[base + j - 1] = lines_[4 * (j - 1) + (r - 1)];
 }
 
-void Reading::enterLines(int k, const GeomanticFigure& figure) {
+std::optional<Casting> Reading::castNext() {
+    castCount_ = static_cast<std::int16_t>(castCount_ + 1);
+    if (castCount_ < 1 || castCount_ > CastingCount)
+        return std::nullopt;
+    return makeCasting(castCount_, nullptr);
+}
+
+std::optional<Casting> Reading::castNext(const GeomanticFigure& byHand) {
+    const int k = castCount_ + 1;
     if (k < 1 || k > 4)
         throw std::out_of_range("only castings 1 to 4 are cast by hand");
-    for (LineValue value : figure.lines) {
+    for (LineValue value : byHand.lines) {
         if (value != 1 && value != 2)
             throw std::invalid_argument("a line value is 1 or 2");
     }
-    for (int j = 0; j < 4; ++j)
-        lines_[firstSlot(k) + j] = figure.lines[static_cast<std::size_t>(j)];
+    castCount_ = static_cast<std::int16_t>(k);
+    return makeCasting(k, &byHand);
+}
+
+Casting Reading::makeCasting(int k, const GeomanticFigure* byHand) {
+    Casting casting;
+    casting.number = k;
+    const int base = firstSlot(k);
+    if (byHand) {
+        for (int j = 0; j < 4; ++j)
+            lines_[base + j] = byHand->lines[static_cast<std::size_t>(j)];
+    } else {
+        try {
+            castLines(k);
+        } catch (...) {
+            // One failing step never stops the rest of a press.
+        }
+    }
+    casting.lines = lines_.casting(k);
+
+    // The Ascendant always stands in house 1: its marker, no planet.
+    const CastingStep& step = Sequence[static_cast<std::size_t>(k - 1)];
+    if (step.chartName != nullptr) {
+        const int house = houseNumber(k);
+        houses_[static_cast<std::size_t>(house - 1)].emplace_back(step.chartName);
+        casting.house = house;
+    }
+
+    // Lines that form no figure identify nothing, rather than repeating
+    // whatever figure happened to be identified before. The row is the one
+    // the name leads to, as the figure is known by its name everywhere else.
+    if (const std::optional<int> match = identifyFigure(casting.lines))
+        casting.catalogueRow =
+            findCatalogueRow(figureCatalogue()[static_cast<std::size_t>(*match)].name);
+    return casting;
 }
 
 int Reading::houseNumber(int k) const {
@@ -107,63 +136,15 @@ int Reading::houseNumber(int k) const {
     return h == 0 ? HouseCount : h;
 }
 
-std::optional<int> Reading::placePlanet(int k) {
-    requireCasting(k, 1);
-    const CastingStep& step = Sequence[static_cast<std::size_t>(k - 1)];
-    if (step.chartName == nullptr)
-        return std::nullopt;
-    const int house = houseNumber(k);
-    std::string& cell = houseCells_[static_cast<std::size_t>(house - 1)];
-    cell = appendToHouseCell(cell, step.chartName);
-    return house;
-}
-
-const std::string& Reading::houseCell(int house) const {
-    return houseCells_.at(static_cast<std::size_t>(house - 1));
-}
-
-void Reading::interpretFigure(LineValue& head, LineValue& second, LineValue& third,
-                              LineValue& foot) {
-    const std::optional<int> match = identifyFigure(GeomanticFigure{{head, second, third, foot}});
-    if (match)
-        figureName_ = figureCatalogue()[static_cast<std::size_t>(*match)].name;
-
-    if (display_.clearCurrentFigure)
-        display_.clearCurrentFigure();
-
-    // Lines that form no figure show and report nothing, rather than
-    // repeating whatever figure happened to be identified before.
-    if (!match)
-        return;
-
-    // The row shown is the one the name leads to, as the figure is known by
-    // its name everywhere else.
-    const std::optional<int> row = findCatalogueRow(figureName_);
-    if (!row)
-        return;
-    if (display_.showRow)
-        display_.showRow(*row, castCount_ - 1);
-    if (appender_) {
-        try {
-            appender_(castCount_, *row);
-        } catch (...) {
-            // The report is a by-product of the casting; its failure
-            // must not undo what the window already shows.
-        }
-    }
-}
-
-void Reading::interpretCasting(int k) {
-    requireCasting(k, 1);
-    const int base = firstSlot(k);
-    interpretFigure(lines_[base], lines_[base + 1], lines_[base + 2], lines_[base + 3]);
+const std::vector<std::string>& Reading::planetsIn(int house) const {
+    return houses_.at(static_cast<std::size_t>(house - 1));
 }
 
 void Reading::reset() {
     castCount_ = 0;
     lines_.clear();
-    for (std::string& cell : houseCells_)
-        cell.clear();
+    for (std::vector<std::string>& planets : houses_)
+        planets.clear();
 }
 
 } // namespace geomancy

@@ -5,9 +5,9 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace geomancy {
 
@@ -28,9 +28,6 @@ const std::array<CastingStep, CastingCount>& castingSequence();
 // Zodiac sign of house h at index h-1; fixed for every reading.
 const std::array<const char*, HouseCount>& houseSigns();
 
-// The old cell text, CR LF, then the planet's name.
-std::string appendToHouseCell(const std::string& text, const std::string& name);
-
 // floor(2r + 1) for the next r: 1 when r < 0.5, otherwise 2.
 LineValue drawLineValue(RandomSource& random);
 
@@ -47,76 +44,55 @@ public:
 
     // Every slot back to empty (0).
     void clear() { slots_.fill(0); }
-    bool empty() const;
 
 private:
     std::array<LineValue, SlotCount> slots_{};
 };
 
-// What the main window registers to show an identified figure.
-struct FigureDisplay {
-    std::function<void()> clearCurrentFigure;
-    std::function<void(int row, int tab)> showRow;
+// What one press made of casting k.
+struct Casting {
+    int number = 0;                  // k, 1..8
+    GeomanticFigure lines;           // head line first; 0 where a failed draw left a line unwritten
+    std::optional<int> house;        // the planet's house 1..12; none for the Ascendant
+    std::optional<int> catalogueRow; // the identified figure; none when the lines form none
 };
 
-// What the report registers to record an identified figure.
-using ReportAppender = std::function<void(int castCount, int row)>;
-
-// The state of one reading and the operations that make it. Only the first
+// The state of one reading and the presses that make it. Only the first
 // four castings draw random numbers, four each.
 class Reading {
 public:
     explicit Reading(RandomSource& random);
 
     std::int16_t castCount() const { return castCount_; }
-    void setCastCount(std::int16_t count) { castCount_ = count; }
-
     const LineValues& lineValues() const { return lines_; }
 
-    // Writes the four slots of casting k (1..8), line 1 to 4 in order.
-    void castLines(int k);
+    // A press of the casting button: advances the cast count and, while it
+    // is 1..8, makes that casting (lines, the planet's house, the figure)
+    // and returns it. Later presses make nothing until reset(). A draw that
+    // fails leaves its line and the casting's later lines unwritten; the
+    // house and the figure are still worked out from what was cast.
+    std::optional<Casting> castNext();
 
-    // In place of castLines(k) for a random casting (1..4): lines cast by
-    // hand, head line first, each 1 or 2. Draws nothing.
-    void enterLines(int k, const GeomanticFigure& figure);
+    // The same press with the lines of a random casting (1..4) cast by hand,
+    // head line first, each 1 or 2; draws nothing. Throws, changing nothing,
+    // for a derived casting or another value.
+    std::optional<Casting> castNext(const GeomanticFigure& byHand);
 
-    // House 1..12 of the planet of casting k (2..8), from the sum of every
-    // line value cast so far; called after castLines(k).
-    int houseNumber(int k) const;
+    // The planets placed in house 1..12, in casting order.
+    const std::vector<std::string>& planetsIn(int house) const;
 
-    // For casting k (2..8): computes its house, appends the planet's name to
-    // that house's cell and returns the house. The Ascendant (k = 1) is
-    // never written into a cell; std::nullopt then.
-    std::optional<int> placePlanet(int k);
-
-    // Cell text of house 1..12.
-    const std::string& houseCell(int house) const;
-
-    // Identifies the figure, clears the current figure, then shows and
-    // reports the identified row. An exception from the display ends the
-    // call before the report; one from the report is swallowed.
-    void interpretFigure(LineValue& head, LineValue& second, LineValue& third, LineValue& foot);
-
-    // InterpretFigure on the four slots of casting k.
-    void interpretCasting(int k);
-
-    // Upper-case name of the last figure identified; survives reset().
-    const std::string& figureName() const { return figureName_; }
-
-    void setFigureDisplay(FigureDisplay display) { display_ = std::move(display); }
-    void setReportAppender(ReportAppender appender) { appender_ = std::move(appender); }
-
-    // Back to the ready state: CastCount 0, no line values, empty cells.
+    // Back to the ready state: CastCount 0, no line values, empty houses.
     void reset();
 
 private:
+    Casting makeCasting(int k, const GeomanticFigure* byHand);
+    void castLines(int k);
+    int houseNumber(int k) const;
+
     RandomSource& random_;
     std::int16_t castCount_ = 0;
     LineValues lines_;
-    std::array<std::string, HouseCount> houseCells_;
-    std::string figureName_;
-    FigureDisplay display_;
-    ReportAppender appender_;
+    std::array<std::vector<std::string>, HouseCount> houses_;
 };
 
 } // namespace geomancy

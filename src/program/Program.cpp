@@ -7,6 +7,8 @@
 #include "ui/mainwindow/AboutWindow.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/StepRunner.h"
 
 #include "geomancy/RandomSource.h"
 #include "geomancy/Reading.h"
@@ -57,27 +59,24 @@ MainWindow* Program::mainWindow() const {
     return mainWindow_.data();
 }
 
-ExitWindow* Program::exitWindow() const {
-    return exitWindow_.data();
-}
-
 bool Program::start() {
     // The program ends when the exit window is closed, not when the last
     // window happens to disappear (between the main window and the exit
     // window, or before the first window of a refused start).
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    return runStartUp(startUpSteps());
-}
 
-StartUpSteps Program::startUpSteps() {
-    StartUpSteps steps;
-    steps.anotherInstanceRuns = [this] { return anotherInstanceRuns(); };
-    steps.seedRandom = [this] { random_->seedFromClock(); };
-    steps.updateReminder = [this] { remindAboutUpdate(); };
-    steps.showMainWindow = [this] { showMainWindow(); };
-    steps.coBrandRandomize = [this] { pickBrandLabel(); };
-    steps.closeAllAndEnd = [this] { closeAllAndEnd(); };
-    return steps;
+    // Five steps in order; a failing one is skipped without a word, as at
+    // any start, and a failing check is no refusal.
+    bool refused = false;
+    runSteps({[this, &refused] { refused = anotherInstanceRuns(); }});
+    if (refused) {
+        MessageBoxes::information(nullptr, QString::fromLatin1(AlreadyRunningMessage));
+        runSteps({[this] { closeAllAndEnd(); }});
+        return false;
+    }
+    runSteps({[this] { random_->seedFromClock(); }, [this] { remindAboutUpdate(); },
+              [this] { showMainWindow(); }, [this] { pickBrandLabel(); }});
+    return true;
 }
 
 bool Program::anotherInstanceRuns() {
@@ -93,7 +92,7 @@ void Program::remindAboutUpdate() {
 }
 
 void Program::showMainWindow() {
-    mainWindow_ = new MainWindow(*reading_, nullptr, MainWindow::Building::FirstFrameFirst);
+    mainWindow_ = new MainWindow(*reading_);
     // Owned by the main window, the report window stays out of the task bar;
     // it goes when the main window goes.
     report_ = std::make_unique<Report>(mainWindow_);

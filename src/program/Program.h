@@ -51,12 +51,8 @@ public:
     void closeAllAndEnd();
 
     MainWindow* mainWindow() const;
-    ExitWindow* exitWindow() const;
-    Report* report() const { return report_.get(); }
-    geomancy::Reading& reading() { return *reading_; }
 
 private:
-    StartUpSteps startUpSteps();
     bool anotherInstanceRuns();
     void remindAboutUpdate();
     void showMainWindow();

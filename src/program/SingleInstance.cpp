@@ -91,12 +91,6 @@ QStringList SingleInstance::defaultDirectories() {
     return directories;
 }
 
-QString SingleInstance::lockFilePath() const {
-    if (!path_.isEmpty() || directories_.isEmpty())
-        return path_;
-    return QDir(directories_.first()).filePath(name_);
-}
-
 QString SingleInstance::lockFileName() {
     // The user is part of the name because the temporary directory, unlike
     // the runtime one, may be shared by every user of the machine.

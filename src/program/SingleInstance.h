@@ -28,9 +28,6 @@ public:
     Claim claim();
     bool isClaimed() const;
 
-    // Where the lock is held, or would first be tried.
-    QString lockFilePath() const;
-
     static QStringList defaultDirectories();
 
     // The lock's file name: the program, the user and the desktop session.

@@ -1,25 +1,8 @@
 #include "program/StartUp.h"
 
-#include "ui/widgets/MessageBoxes.h"
-#include "ui/widgets/StepRunner.h"
-
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
-
-bool runStartUp(const StartUpSteps& steps) {
-    // A failing step is skipped without a word, as at any start.
-    bool refused = false;
-    runSteps({[&] { refused = steps.anotherInstanceRuns && steps.anotherInstanceRuns(); }});
-    if (refused) {
-        MessageBoxes::information(nullptr, QString::fromLatin1(AlreadyRunningMessage));
-        runSteps({steps.closeAllAndEnd});
-        return false;
-    }
-    runSteps(
-        {steps.seedRandom, steps.updateReminder, steps.showMainWindow, steps.coBrandRandomize});
-    return true;
-}
 
 void endProcessNow() {
     // Leaving the event loop ends main() with status 0. Before the loop has

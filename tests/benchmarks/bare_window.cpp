@@ -1,7 +1,5 @@
 // The yardstick for scripts/bench.sh: the least a Qt Widgets program does to
 // show a window with one label and one button, and to handle a click on it.
-#include "program/BenchProbe.h"
-
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -9,8 +7,7 @@
 #include <QWidget>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    installBenchProbe();
+    QApplication app(argc, argv); // the probe linked in installs itself
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare window"));
     auto* layout = new QVBoxLayout(&window);

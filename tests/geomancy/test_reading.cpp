@@ -15,24 +15,31 @@ using namespace geomancy;
 
 namespace {
 
-// A reading with a scripted source, and a log of what the registered
-// display and report operations were asked to do.
+// A reading with a scripted source.
 struct Fixture {
     ScriptedRandom random;
     Reading reading{random};
-    std::vector<std::string> log;
 
-    Fixture() {
-        reading.setFigureDisplay({[this] { log.push_back("clear"); },
-                                  [this](int row, int tab) {
-                                      log.push_back("show " + std::to_string(row) + " tab " +
-                                                    std::to_string(tab));
-                                  }});
-        reading.setReportAppender([this](int k, int row) {
-            log.push_back("report " + std::to_string(k) + " row " + std::to_string(row));
-        });
-    }
+    Casting press() { return reading.castNext().value(); }
 };
+
+using Planets = std::vector<std::string>;
+
+// The row a casting returns for a figure of that name; throws for a name
+// the catalogue lacks, so no comparison with it passes by accident.
+std::optional<int> rowOf(const char* name) {
+    return findCatalogueRow(name).value();
+}
+
+const std::optional<int> NoRow;
+
+bool noLineValues(const Reading& reading) {
+    for (int slot = 0; slot < LineValues::SlotCount; ++slot) {
+        if (reading.lineValues()[slot] != 0)
+            return false;
+    }
+    return true;
+}
 
 std::vector<int> lines(const Reading& reading, int k) {
     const auto figure = reading.lineValues().casting(k);
@@ -55,12 +62,11 @@ private slots:
     void workedExamplePutsTheSunInHouseTwelve();
     void houseCellsListPlanetsInCastingOrder();
     void ascendantIsNeverWrittenIntoACell();
-    void interpretRunsItsStepsInOrder();
-    void interpretUsesTheCastCountForTabAndReport();
-    void unknownValuesShowNothingAndKeepTheName();
-    void displayFailureSkipsTheReport();
-    void reportFailureIsSwallowed();
-    void resetEmptiesTheReadingButKeepsTheName();
+    void aCastingReturnsItsLinesHouseAndRow();
+    void unknownValuesIdentifyNothing();
+    void aFailedDrawLeavesItsLinesUnwrittenAndTheCastingGoesOn();
+    void pressesAfterTheEighthMakeNothing();
+    void resetEmptiesTheReading();
     void manyReadingsKeepTheHouseRules();
     void drawnValuesAreBalancedAndEveryFigureOccurs();
     void clockSeededSourcesDiffer();
@@ -87,10 +93,10 @@ void TestReading::drawLineValueSplitsAtOneHalf() {
 void TestReading::randomCastingsDrawFourInOrder() {
     Fixture f;
     f.random.appendLines({1, 2, 2, 1, 2, 2, 2, 2});
-    castOne(f.reading, 1);
+    f.press();
     QCOMPARE(f.random.draws(), std::size_t(4));
     QCOMPARE(lines(f.reading, 1), (std::vector<int>{1, 2, 2, 1}));
-    castOne(f.reading, 2);
+    f.press();
     QCOMPARE(lines(f.reading, 2), (std::vector<int>{2, 2, 2, 2}));
     QCOMPARE(f.random.draws(), std::size_t(8));
 }
@@ -110,31 +116,33 @@ void TestReading::derivedCastingsTransposeAndDrawNothing() {
 void TestReading::enteredLinesTakeThePlaceOfDraws() {
     Fixture f;
     // Castings 1..4 by hand, head line first; 5..8 follow from them.
-    castWholeReading(f.reading, {{{1, 1, 1, 2}}, {{2, 1, 2, 1}}, {{2, 2, 1, 1}}, {{1, 2, 2, 2}}});
+    const std::vector<Casting> castings = castWholeReading(
+        f.reading, {{{1, 1, 1, 2}}, {{2, 1, 2, 1}}, {{2, 2, 1, 1}}, {{1, 2, 2, 2}}});
     QCOMPARE(f.random.draws(), std::size_t(0));
     QCOMPARE(lines(f.reading, 3), (std::vector<int>{2, 2, 1, 1}));
     QCOMPARE(lines(f.reading, 5), (std::vector<int>{1, 2, 2, 1})); // head lines
     QCOMPARE(lines(f.reading, 8), (std::vector<int>{2, 1, 1, 2})); // foot lines
     // Sums: Sun 11, Moon 17, Venus 24, Mercury 30, Saturn 36, Jupiter 42, Mars 48.
-    QCOMPARE(f.reading.houseCell(11), std::string("\r\nSun"));
-    QCOMPARE(f.reading.houseCell(5), std::string("\r\nMoon"));
-    QCOMPARE(f.reading.houseCell(6), std::string("\r\nMercury\r\nJupiter"));
-    QCOMPARE(f.reading.houseCell(12), std::string("\r\nVenus\r\nSaturn\r\nMars"));
-    QCOMPARE(f.reading.figureName(), std::string("CONJUNCTIO")); // Mars: 2112
+    QCOMPARE(f.reading.planetsIn(11), Planets{"Sun"});
+    QCOMPARE(f.reading.planetsIn(5), Planets{"Moon"});
+    QCOMPARE(f.reading.planetsIn(6), (Planets{"Mercury", "Jupiter"}));
+    QCOMPARE(f.reading.planetsIn(12), (Planets{"Venus", "Saturn", "Mars"}));
+    QCOMPARE(castings.back().catalogueRow, rowOf("CONJUNCTIO")); // Mars: 2112
 }
 
 void TestReading::enteredLinesMustBeOnesAndTwosOfARandomCasting() {
     ScriptedRandom random;
     Reading reading(random);
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
-                             reading.enterLines(1, GeomanticFigure{{1, 2, 3, 1}}));
+                             reading.castNext(GeomanticFigure{{1, 2, 3, 1}}));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
-                             reading.enterLines(2, GeomanticFigure{{0, 1, 1, 1}}));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range,
-                             reading.enterLines(5, GeomanticFigure{{1, 1, 1, 1}}));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range,
-                             reading.enterLines(0, GeomanticFigure{{1, 1, 1, 1}}));
-    QVERIFY2(reading.lineValues().empty(), "a refused entry writes no slot");
+                             reading.castNext(GeomanticFigure{{0, 1, 1, 1}}));
+    QVERIFY2(noLineValues(reading), "a refused entry writes no slot");
+    QCOMPARE(int(reading.castCount()), 0); // nor counts as a press
+    for (int k = 1; k <= 4; ++k)
+        reading.castNext(GeomanticFigure{{1, 1, 1, 1}});
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, reading.castNext(GeomanticFigure{{1, 1, 1, 1}}));
+    QCOMPARE(int(reading.castCount()), 4);
 }
 
 void TestReading::houseNumber_data() {
@@ -158,131 +166,109 @@ void TestReading::houseNumber() {
     QFETCH(int, house);
     Fixture f;
     f.random.appendLines(values);
+    std::optional<int> placed;
     for (int c = 1; c <= k; ++c)
-        f.reading.castLines(c);
-    QCOMPARE(f.reading.houseNumber(k), house);
+        placed = f.press().house;
+    QCOMPARE(placed, std::optional<int>(house));
 }
 
 void TestReading::workedExamplePutsTheSunInHouseTwelve() {
     Fixture f;
     f.random.appendLines({1, 2, 1, 1, 2, 2, 1, 2});
-    castOne(f.reading, 1);
-    castOne(f.reading, 2);
-    QCOMPARE(f.reading.houseCell(12), std::string("\r\nSun"));
+    f.press();
+    f.press();
+    QCOMPARE(f.reading.planetsIn(12), Planets{"Sun"});
     for (int h = 1; h <= 11; ++h)
-        QCOMPARE(f.reading.houseCell(h), std::string());
+        QCOMPARE(f.reading.planetsIn(h), Planets());
 }
 
 void TestReading::houseCellsListPlanetsInCastingOrder() {
-    QCOMPARE(appendToHouseCell("", "Sun"), std::string("\r\nSun"));
-    QCOMPARE(appendToHouseCell("\r\nSun", "Moon"), std::string("\r\nSun\r\nMoon"));
-
     // All ones: sums 8, 12, 16, 20, 24, 28, 32 -> houses 8, 12, 4, 8, 12, 4, 8.
     Fixture f;
     f.random.appendLines(std::vector<int>(16, 1));
     castWholeReading(f.reading);
-    QCOMPARE(f.reading.houseCell(8), std::string("\r\nSun\r\nMercury\r\nMars"));
-    QCOMPARE(f.reading.houseCell(12), std::string("\r\nMoon\r\nSaturn"));
-    QCOMPARE(f.reading.houseCell(4), std::string("\r\nVenus\r\nJupiter"));
-    QCOMPARE(f.reading.houseCell(1), std::string());
+    QCOMPARE(f.reading.planetsIn(8), (Planets{"Sun", "Mercury", "Mars"}));
+    QCOMPARE(f.reading.planetsIn(12), (Planets{"Moon", "Saturn"}));
+    QCOMPARE(f.reading.planetsIn(4), (Planets{"Venus", "Jupiter"}));
+    QCOMPARE(f.reading.planetsIn(1), Planets());
 }
 
 void TestReading::ascendantIsNeverWrittenIntoACell() {
     Fixture f;
     f.random.appendLines({2, 2, 2, 2});
-    f.reading.setCastCount(1);
-    f.reading.castLines(1);
-    QVERIFY(!f.reading.placePlanet(1).has_value());
+    QVERIFY(!f.press().house.has_value());
     for (int h = 1; h <= HouseCount; ++h)
-        QVERIFY(f.reading.houseCell(h).empty());
+        QVERIFY(f.reading.planetsIn(h).empty());
     QCOMPARE(houseSigns()[0], "Aries");
     QCOMPARE(houseSigns()[11], "Pisces");
 }
 
-void TestReading::interpretRunsItsStepsInOrder() {
+void TestReading::aCastingReturnsItsLinesHouseAndRow() {
     Fixture f;
-    f.reading.setCastCount(3);
-    LineValue a = 2, b = 2, c = 1, d = 1;
-    f.reading.interpretFigure(a, b, c, d);
-    QCOMPARE(f.reading.figureName(), std::string("FORTUNA MAJOR"));
-    QCOMPARE(f.log, (std::vector<std::string>{"clear", "show 4 tab 2", "report 3 row 4"}));
+    f.random.appendLines({1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 1, 1});
+    const Casting first = f.press();
+    QCOMPARE(first.number, 1);
+    QCOMPARE(first.lines, (GeomanticFigure{{1, 1, 1, 1}}));
+    QCOMPARE(first.catalogueRow, rowOf("VIA"));
+    f.press();
+    const Casting third = f.press();
+    QCOMPARE(third.number, 3);
+    QCOMPARE(third.lines, (GeomanticFigure{{2, 2, 1, 1}}));
+    QCOMPARE(third.house, std::optional<int>(6)); // 4 + 8 + 6 = 18
+    QCOMPARE(third.catalogueRow, rowOf("FORTUNA MAJOR"));
+    QCOMPARE(int(f.reading.castCount()), 3);
 }
 
-void TestReading::interpretUsesTheCastCountForTabAndReport() {
+void TestReading::unknownValuesIdentifyNothing() {
     Fixture f;
-    f.random.appendLines({1, 1, 1, 1, 2, 2, 2, 2});
-    castOne(f.reading, 1);
-    castOne(f.reading, 2);
-    QCOMPARE(f.log, (std::vector<std::string>{"clear", "show 0 tab 0", "report 1 row 0", "clear",
-                                              "show 1 tab 1", "report 2 row 1"}));
+    f.random.append({1.0f}); // floor(2 * 1 + 1) = 3, a value no figure has
+    f.random.appendLines({1, 1, 1, /**/ 2, 1, 1, 1});
+    f.random.appendLines({1});
+    f.random.append({1.0f});
+    f.random.appendLines({1, 1});
+    QCOMPARE(f.press().catalogueRow, NoRow);
+    QCOMPARE(f.press().catalogueRow, rowOf("CAPUT DRACONIS"));
+    // The earlier figure is not identified again.
+    QCOMPARE(f.press().catalogueRow, NoRow);
 }
 
-void TestReading::unknownValuesShowNothingAndKeepTheName() {
+void TestReading::aFailedDrawLeavesItsLinesUnwrittenAndTheCastingGoesOn() {
     Fixture f;
-    f.reading.setCastCount(1);
-    LineValue bad = 3, one = 1;
-    f.reading.interpretFigure(bad, one, one, one); // nothing identified yet
-    QCOMPARE(f.log, (std::vector<std::string>{"clear"}));
-    QCOMPARE(f.reading.figureName(), std::string());
-
-    LineValue two = 2;
-    f.reading.interpretFigure(two, one, one, one);
-    QCOMPARE(f.reading.figureName(), std::string("CAPUT DRACONIS"));
-    f.log.clear();
-    f.reading.setCastCount(2);
-    f.reading.interpretFigure(one, bad, one, one);
-    // Still cleared, but the earlier figure is neither shown nor reported again.
-    QCOMPARE(f.log, (std::vector<std::string>{"clear"}));
-    QCOMPARE(f.reading.figureName(), std::string("CAPUT DRACONIS"));
+    f.random.appendLines({2, 2, 2, 2, 1, 2}); // two numbers where four are needed
+    f.press();
+    const Casting sun = f.press();
+    QCOMPARE(sun.lines, (GeomanticFigure{{1, 2, 0, 0}}));
+    QCOMPARE(sun.house, std::optional<int>(11)); // 8 + 3, from what was cast
+    QCOMPARE(sun.catalogueRow, NoRow);
+    QCOMPARE(f.reading.planetsIn(11), Planets{"Sun"});
+    QCOMPARE(int(f.reading.castCount()), 2);
 }
 
-void TestReading::displayFailureSkipsTheReport() {
+void TestReading::pressesAfterTheEighthMakeNothing() {
     Fixture f;
-    f.reading.setFigureDisplay({[] {}, [](int, int) { throw std::runtime_error("display gone"); }});
-    f.reading.setCastCount(1);
-    LineValue one = 1;
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, f.reading.interpretFigure(one, one, one, one));
-    QVERIFY(f.log.empty());
-    QCOMPARE(f.reading.figureName(), std::string("VIA"));
+    f.random.appendLines(std::vector<int>(16, 2));
+    QCOMPARE(castWholeReading(f.reading).size(), std::size_t(8));
+    QVERIFY(!f.reading.castNext().has_value());
+    QCOMPARE(int(f.reading.castCount()), 9);
+    QCOMPARE(f.random.draws(), std::size_t(16));
 }
 
-void TestReading::reportFailureIsSwallowed() {
-    ScriptedRandom random;
-    Reading reading(random);
-    int shown = 0;
-    reading.setFigureDisplay({nullptr, [&](int, int) { ++shown; }});
-    reading.setReportAppender([](int, int) { throw std::runtime_error("report gone"); });
-    reading.setCastCount(1);
-    LineValue one = 1;
-    reading.interpretFigure(one, one, one, one);
-    QCOMPARE(shown, 1);
-
-    // With nothing registered the steps simply do nothing.
-    Reading bare(random);
-    bare.setCastCount(1);
-    bare.interpretFigure(one, one, one, one);
-    QCOMPARE(bare.figureName(), std::string("VIA"));
-}
-
-void TestReading::resetEmptiesTheReadingButKeepsTheName() {
+void TestReading::resetEmptiesTheReading() {
     Fixture f;
     f.random.appendLines({2, 1, 2, 2, 1, 1, 1, 1, 2, 2, 2, 2, 1, 2, 1, 2});
     castWholeReading(f.reading);
-    const std::string name = f.reading.figureName();
-    QVERIFY(!name.empty());
     f.reading.reset();
     QCOMPARE(int(f.reading.castCount()), 0);
-    QVERIFY(f.reading.lineValues().empty());
+    QVERIFY(noLineValues(f.reading));
     for (int h = 1; h <= HouseCount; ++h)
-        QVERIFY(f.reading.houseCell(h).empty());
-    QCOMPARE(f.reading.figureName(), name);
+        QVERIFY(f.reading.planetsIn(h).empty());
 
     // The next reading starts again with the Ascendant and fresh draws.
     f.random.appendLines({1, 1, 1, 1, 2, 2, 2, 2});
-    castOne(f.reading, 1);
-    castOne(f.reading, 2);
+    f.press();
+    f.press();
     QCOMPARE(lines(f.reading, 2), (std::vector<int>{2, 2, 2, 2}));
-    QCOMPARE(f.reading.houseCell(12), std::string("\r\nSun")); // 4 + 8 = 12
+    QCOMPARE(f.reading.planetsIn(12), Planets{"Sun"}); // 4 + 8 = 12
 }
 
 void TestReading::manyReadingsKeepTheHouseRules() {
@@ -292,10 +278,9 @@ void TestReading::manyReadingsKeepTheHouseRules() {
         reading.reset();
         std::vector<int> houses(CastingCount + 1, 0);
         for (int k = 1; k <= CastingCount; ++k) {
-            reading.setCastCount(static_cast<std::int16_t>(k));
-            reading.castLines(k);
+            const Casting casting = reading.castNext().value();
             if (k >= 2)
-                houses[static_cast<std::size_t>(k)] = reading.houseNumber(k);
+                houses[static_cast<std::size_t>(k)] = casting.house.value();
         }
         const int sun = houses[2];
         QVERIFY2(sun != 5 && sun != 6 && sun != 7, "the Sun never falls in houses 5 to 7");

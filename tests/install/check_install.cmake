@@ -84,6 +84,14 @@ if(NOT entry_StartupWMClass STREQUAL exec_name)
     fail("StartupWMClass=${entry_StartupWMClass}, but the windows' class is ${exec_name}")
 endif()
 
+# The benchmark's first-frame probe is not part of what is shipped.
+if(program)
+    file(STRINGS "${program}" probe_names REGEX "AZIVODER_BENCH_PROBE")
+    if(probe_names)
+        fail("${exec_name} carries the benchmark probe")
+    endif()
+endif()
+
 # Every installed command has its manual page, the program and the tool.
 file(GLOB commands RELATIVE "${root}/bin" "${root}/bin/*")
 foreach(command IN LISTS commands)

@@ -24,6 +24,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <stdexcept>
 
 namespace {
 
@@ -64,6 +65,18 @@ struct ProgramFixture {
     }
 
     MainWindow* main() const { return program->mainWindow(); }
+    ExitWindow* exitWindow() const { return window<ExitWindow>(QStringLiteral("frmExit")); }
+    ReportWindow* reportWindow() const { return window<ReportWindow>(QStringLiteral("frmSave")); }
+
+    // The program's window of that name, as the user would find it on screen
+    // (or hidden); null when there is none.
+    template <typename T> static T* window(const QString& name) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == name)
+                return qobject_cast<T*>(window);
+        }
+        return nullptr;
+    }
     QAction* action(const QString& name) const { return findControl<QAction>(main(), name); }
 
     // One casting, so that the report window exists (hidden).
@@ -99,6 +112,8 @@ private slots:
     void startAsksBeforeTheMainWindowAndPicksTheBrand();
     void yesToTheQuestionOpensDownloadAndStillShowsTheWindow();
     void secondStartIsRefused();
+    void aFailingStartStepIsSkipped_data();
+    void aFailingStartStepIsSkipped();
     void stackedBrandAreaOpensTheLabelInFront_data();
     void stackedBrandAreaOpensTheLabelInFront();
     void menuItemsAndLinksOpenTheirPages_data();
@@ -172,12 +187,48 @@ void TestProgram::secondStartIsRefused() {
     QCOMPARE(MessageBoxes::script().shown().first().text,
              QStringLiteral("Application is already running"));
     QCOMPARE(MessageBoxes::script().shown().first().icon, QMessageBox::Information);
+    QCOMPARE(MessageBoxes::script().shown().first().buttons,
+             QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(MessageBoxes::script().shown().first().title,
+             QStringLiteral("Ririv Evazorarizad Azivoder"));
     QCOMPARE(second.ends, 1);
     QVERIFY(!second.main()); // no window of the refused copy ever appears
     QCOMPARE(visibleWindows(), 0);
     QCOMPARE(second.random.seeds(), std::size_t(0)); // nothing after the check ran
     QVERIFY(!QFile::exists(second.settingsPath()));
     QVERIFY(running.isClaimed());
+}
+
+void TestProgram::aFailingStartStepIsSkipped_data() {
+    QTest::addColumn<bool>("settingsFail");
+    QTest::addColumn<bool>("brandPickFails");
+    QTest::newRow("the reminder's settings cannot be opened") << true << false;
+    QTest::newRow("the brand pick gets no number") << false << true;
+}
+
+void TestProgram::aFailingStartStepIsSkipped() {
+    QFETCH(bool, settingsFail);
+    QFETCH(bool, brandPickFails);
+    ProgramFixture f;
+    f.storeReminderDate(Today.addDays(-15));
+    if (settingsFail) {
+        Program::Services services;
+        services.random = &f.random;
+        services.settings = []() -> std::unique_ptr<QSettings> {
+            throw std::runtime_error("no settings");
+        };
+        services.today = [] { return Today; };
+        services.lockDirectory = f.dir.path();
+        services.end = [&f] { ++f.ends; };
+        f.program = std::make_unique<Program>(services);
+    }
+    // The steps after the failing one still run, and the start goes on.
+    QVERIFY(brandPickFails ? f.program->start() : f.start());
+    QCOMPARE(f.random.seeds(), std::size_t(1));
+    QCOMPARE(MessageBoxes::script().shown().size(), settingsFail ? 0 : 1);
+    QVERIFY(f.main() && f.main()->isVisible());
+    QCOMPARE(f.random.draws(), std::size_t(brandPickFails ? 0 : 1));
+    QCOMPARE(f.ends, 0);
 }
 
 void TestProgram::stackedBrandAreaOpensTheLabelInFront_data() {
@@ -248,7 +299,7 @@ void TestProgram::reportLinksOpenTheirPages() {
     ProgramFixture f;
     QVERIFY(f.start());
     f.castOnce();
-    ReportWindow* reportWindow = f.program->report()->window();
+    ReportWindow* reportWindow = f.reportWindow();
     QVERIFY(reportWindow);
     QVERIFY(!reportWindow->isVisible()); // created hidden by the casting
     reportWindow->show();                // shown without its modal loop for the click
@@ -312,7 +363,7 @@ void TestProgram::closingTheMainWindowShowsTheExitWindow() {
     QPointer<MainWindow> main = f.main();
     f.closeMainWindow(byMenu);
 
-    ExitWindow* exitWindow = f.program->exitWindow();
+    ExitWindow* exitWindow = f.exitWindow();
     QVERIFY(exitWindow);
     QVERIFY(exitWindow->isVisible());
     QVERIFY(exitWindow->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -335,10 +386,10 @@ void TestProgram::closingTheExitWindowEndsWithNoWindowLeft() {
     ProgramFixture f;
     QVERIFY(f.start());
     f.castOnce();
-    QPointer<ReportWindow> reportWindow = f.program->report()->window();
+    QPointer<ReportWindow> reportWindow = f.reportWindow();
     QVERIFY(reportWindow);
     f.closeMainWindow(false);
-    QPointer<ExitWindow> exitWindow = f.program->exitWindow();
+    QPointer<ExitWindow> exitWindow = f.exitWindow();
     QVERIFY(exitWindow);
 
     if (byExitButton)
@@ -366,7 +417,7 @@ void TestProgram::closeAllAndEndClosesTheHiddenReportWindow() {
     ProgramFixture f;
     QVERIFY(f.start());
     f.castOnce();
-    ReportWindow* reportWindow = f.program->report()->window();
+    ReportWindow* reportWindow = f.reportWindow();
     QVERIFY(reportWindow && !reportWindow->isVisible());
     CloseCounter counter;
     reportWindow->installEventFilter(&counter);
@@ -375,7 +426,7 @@ void TestProgram::closeAllAndEndClosesTheHiddenReportWindow() {
     QCOMPARE(counter.closes, 1);
     QCOMPARE(f.ends, 1);
     QCOMPARE(visibleWindows(), 0);
-    QVERIFY(!f.program->exitWindow()); // closing the main window on the way out shows nothing
+    QVERIFY(!f.exitWindow()); // closing the main window on the way out shows nothing
 }
 
 void TestProgram::startingLeavesTheClipboardAlone() {
@@ -410,7 +461,11 @@ void TestProgram::keyboardAloneCastsAndSavesAndPrintsTheReport() {
     f.random.appendLines({2, 1, 2, 2, 2, 1, 2, 2, 2, 2, 2, 1, 2, 2, 2, 2});
     for (int k = 1; k <= 8; ++k)
         press(Qt::Key_Return);
-    QCOMPARE(f.program->reading().castCount(), std::int16_t(8));
+    // Eight presses, a whole reading: every scripted line drawn, and the
+    // casting button offers the reset.
+    QCOMPARE(f.random.remaining(), std::size_t(0));
+    QCOMPARE(findControl<QPushButton>(f.main(), QStringLiteral("cmdProceed"))->text(),
+             QStringLiteral("Refresh"));
 
     // Print opens the report; there Tab leads from the report to Print and Save.
     QStringList focusInReport;

@@ -1,17 +1,16 @@
 #pragma once
 
 #include "geomancy/GeomanticFigure.h"
+#include "geomancy/Reading.h"
 
 #include <vector>
 
-namespace geomancy {
-class Reading;
-}
-
-// A reading worked by hand. Rows are castings 1..4 (Ascendant, Sun, Moon,
-// Venus); castings 5..8 are the columns. Running sums 5, 12, 16, 24, 30, 37,
-// 42, 48 put the Sun in 12, the Moon in 4, Venus in 12, Mercury in 6,
-// Saturn in 1, Jupiter in 6 and Mars in 12.
+// A reading worked by hand, cast by the window's and the command line's
+// tests alike. Rows are castings 1..4 (Ascendant, Sun, Moon, Venus);
+// castings 5..8 are the columns. Running sums 5, 12, 16, 24, 30, 37, 42, 48
+// put the Sun in 12, the Moon in 4, Venus in 12, Mercury in 6, Saturn in 1,
+// Jupiter in 6 and Mars in 12. The figures: Puella, Albus, Via, Populus,
+// Amissio, Albus, Cauda Draconis, Amissio.
 inline const std::vector<int> WorkedReadingLines{
     1, 2, 1, 1, // Ascendant
     2, 2, 1, 2, // Sun
@@ -19,11 +18,9 @@ inline const std::vector<int> WorkedReadingLines{
     2, 2, 2, 2, // Venus
 };
 
-// One press of the casting button as far as the model goes: casting k's
-// lines, its planet's house and its figure.
-void castOne(geomancy::Reading& reading, int k);
-
-// A whole reading, castings 1..8 in order as eight presses make it. The
-// first castings take `entered` lines by hand, in order, instead of drawing.
-void castWholeReading(geomancy::Reading& reading,
-                      const std::vector<geomancy::GeomanticFigure>& entered = {});
+// The eight presses of a whole reading, through the model, and what each
+// made. The first castings take `entered` lines by hand, in order, instead
+// of drawing.
+std::vector<geomancy::Casting>
+castWholeReading(geomancy::Reading& reading,
+                 const std::vector<geomancy::GeomanticFigure>& entered = {});

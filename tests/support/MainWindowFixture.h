@@ -3,6 +3,7 @@
 #include "geomancy/Reading.h"
 #include "support/Controls.h"
 #include "support/ScriptedRandom.h"
+#include "support/Windows.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 
@@ -14,11 +15,23 @@
 #include <vector>
 
 // A main window over a reading whose random numbers the test scripts, with
-// lookups of the controls by the names the rest of the program uses.
+// lookups of the controls by the names the rest of the program uses. It is
+// shown and its first frame painted, after which the window has built all
+// its controls, as the program's has by the time a user meets it; or, with
+// `firstFrame` false, left as its constructor leaves it.
 struct MainWindowFixture {
     ScriptedRandom random;
     geomancy::Reading reading{random};
     MainWindow window{reading};
+
+    explicit MainWindowFixture(bool firstFrame = true) {
+        if (!firstFrame)
+            return;
+        showExposed(window);
+        if (!QTest::qWaitFor([this] { return window.findChild<QWidget*>(LastBuilt) != nullptr; }))
+            qFatal("the main window never built what its first frame does not show");
+    }
+    static inline const QString LastBuilt = QStringLiteral("txtSignificanceDisplay_7");
 
     template <typename T = QWidget> T* find(const QString& name) const {
         return findControl<T>(&window, name);

@@ -8,12 +8,14 @@
 #include <QRegularExpression>
 #include <QTextDocument>
 
-void castSampleReading(const geomancy::ReportAppender& append, const std::vector<int>& lines) {
+void castSampleReading(const std::function<void(int, int)>& append, const std::vector<int>& lines) {
     ScriptedRandom random;
     random.appendLines(lines);
     geomancy::Reading reading(random);
-    reading.setReportAppender(append);
-    castWholeReading(reading);
+    for (const geomancy::Casting& casting : castWholeReading(reading)) {
+        if (casting.catalogueRow)
+            append(casting.number, *casting.catalogueRow);
+    }
 }
 
 QStringList documentLines(const QTextDocument& document) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class QTextDocument;
@@ -24,7 +25,7 @@ inline const std::vector<int> SampleReadingLines = {
 // A whole reading of eight castings made by the geomancy model, each entry
 // handed to `append` as the main window hands it to the report (pass the
 // report's operations' append).
-void castSampleReading(const geomancy::ReportAppender& append,
+void castSampleReading(const std::function<void(int, int)>& append,
                        const std::vector<int>& lines = SampleReadingLines);
 
 QStringList documentLines(const QTextDocument& document);

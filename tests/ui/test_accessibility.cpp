@@ -64,7 +64,7 @@ void TestAccessibility::tabHeadersArePageTabsInAPageTabList() {
     for (int i = 0; i < 8; ++i) {
         QAccessibleInterface* tab = list->child(i);
         QCOMPARE(tab->role(), QAccessible::PageTab);
-        QCOMPARE(tab->text(QAccessible::Name), f.tabs()->tabText(i));
+        QCOMPARE(tab->text(QAccessible::Name), f.tabs()->tabHeader(i)->text());
         QCOMPARE(tab->parent()->object(), f.tabs());
         QCOMPARE(list->indexOfChild(tab), i);
         // Each page lies inside its own tab.

@@ -1,5 +1,6 @@
 #include "ui/exit/ExitWindow.h"
 
+#include "ui/exit/ExitWindowLayout.h"
 #include "ui/exit/ExitWindowTexts.h"
 #include "ui/exit/ReferralBoxes.h"
 #include "ui/widgets/Accessibility.h"
@@ -8,6 +9,7 @@
 #include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Geometry.h"
+#include "ui/widgets/Labels.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/ReturnPress.h"
 #include "ui/widgets/StepRunner.h"
@@ -25,25 +27,9 @@
 
 #include <cmath>
 
+using namespace exitlayout;
+
 namespace {
-
-constexpr int ClientWidth = 11115;
-constexpr int ClientHeight = 4725;
-
-// Places inside the window, then inside Frame2 and Frame6. txtMessage lies
-// below Frame2's visible area on purpose: reachable by Tab, never seen.
-constexpr ControlPlace Places[] = {
-    {"Picture1", {360, 120, 540, 540}},      {"Label1", {1080, 240, 5070, 435}},
-    {"Label2", {120, 840, 6975, 1095}},      {"Check1", {30, 2040, 7185, 555}},
-    {"cmdClose", {6000, 2760, 1245, 375}},   {"Frame2", {120, 3240, 7065, 1455}},
-    {"Frame6", {7320, 120, 3735, 4575}},
-
-    {"txtName", {85, 360, 3375, 285}},       {"txtEmail", {3600, 360, 3375, 285}},
-    {"txtFriendName", {85, 720, 3375, 285}}, {"txtFriendEmail", {3600, 720, 3375, 285}},
-    {"cmdSubmit", {1920, 1080, 3375, 285}},  {"txtMessage", {4800, 3600, 1815, 495}},
-
-    {"Label3", {120, 360, 3495, 3855}},      {"lblGoToHome", {75, 4250, 3585, 210}},
-};
 
 // The plain face of text boxes and the check box.
 QFont boxFont() {
@@ -91,14 +77,9 @@ ExitWindow::ExitWindow(geomancy::RandomSource& random, QWidget* parent)
 
     createControls();
     placeControls(this, Places);
+    centreOnScreenWhenShown(this);
     arrangeTabOrder();
     runSteps({[&] { pickSupportMessage(random); }}); // on failure the design-time message stays
-}
-
-void ExitWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // Centred once the frame is known, so the whole window sits mid-screen.
-    centreOnScreen(this);
 }
 
 QString ExitWindow::supportMessage(int index) {
@@ -118,11 +99,10 @@ void ExitWindow::createControls() {
     picture->setPixmap(appIcon().pixmap(32, 32));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* title = named(new QLabel(WindowCaption, this), "Label1");
-    title->setFont(fonts::msSansSerif(18));
+    createLabel(QStringLiteral("Label1"), WindowCaption, fonts::msSansSerif(18), this);
 
-    supportMessage_ = named(new QLabel(supportMessage(1), this), "Label2");
-    supportMessage_->setFont(fonts::verdana(9.75, fonts::Bold));
+    supportMessage_ = createLabel(QStringLiteral("Label2"), supportMessage(1),
+                                  fonts::verdana(9.75, fonts::Bold), this);
     supportMessage_->setWordWrap(true);
     supportMessage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -167,11 +147,10 @@ void ExitWindow::createReferralFrame() {
 void ExitWindow::createSoftwareFrame() {
     QGroupBox* frame = createNavyFrame("Frame6", exittexts::SoftwareFrameCaption, this);
 
-    auto* paragraph = named(new QLabel(exittexts::SoftwareParagraph, frame), "Label3");
-    paragraph->setFont(fonts::verdana(9));
+    QLabel* paragraph = createLabel(QStringLiteral("Label3"), exittexts::SoftwareParagraph,
+                                    fonts::verdana(9), frame, colours::White);
     paragraph->setWordWrap(true);
     paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setPaletteColour(paragraph, {QPalette::WindowText, QPalette::ButtonText}, colours::White);
 
     auto* link = ClickableLabel::createLink(
         exittexts::OtherSoftwareLink, fonts::verdana(8.25, fonts::Bold | fonts::Underline), frame);

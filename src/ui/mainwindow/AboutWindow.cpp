@@ -1,5 +1,6 @@
 #include "ui/mainwindow/AboutWindow.h"
 
+#include "ui/mainwindow/AboutWindowLayout.h"
 #include "ui/mainwindow/AboutWindowTexts.h"
 
 #include "ui/widgets/AppInfo.h"
@@ -7,33 +8,16 @@
 #include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Geometry.h"
+#include "ui/widgets/Labels.h"
 #include "web/WebPage.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
+using namespace aboutlayout;
+
 namespace {
-
-constexpr int ClientWidth = 6825;
-constexpr int ClientHeight = 3870;
-
-// The rule runs from x -60 to 6840 at y 3240, one pixel high.
-constexpr ControlPlace Places[] = {
-    {"Picture1", {120, 120, 480, 480}}, {"Label2", {840, 240, 3435, 240}},
-    {"Label1", {360, 840, 6375, 795}},  {"lblHomePage", {2040, 1800, 4650, 195}},
-    {"Label3", {360, 2280, 6255, 615}}, {"lblCoBrand", {4080, 2880, 2670, 195}},
-    {"Line1", {-60, 3240, 6900, 15}},   {"cmdOK", {5400, 3360, 1260, 345}},
-};
-
-QLabel* createLabel(const char* name, const QString& text, const QFont& font, const QColor& colour,
-                    QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(font);
-    setPaletteColour(label, {QPalette::WindowText}, colour);
-    return label;
-}
 
 ClickableLabel* createLink(const char* name, const QString& text, WebPage page, QWidget* parent) {
     auto* link = ClickableLabel::createLink(
@@ -57,6 +41,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     setFixedSize(twips::size(ClientWidth, ClientHeight));
     createControls();
     placeControls(this, Places);
+    centreOnScreenWhenShown(this);
 }
 
 void AboutWindow::createControls() {
@@ -73,13 +58,15 @@ void AboutWindow::createControls() {
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setPixmap(appIcon().pixmap(32, 32));
 
-    createLabel("Label2", WindowCaption, fonts::verdana(9.75, fonts::Bold), colours::Maroon, this);
-    createLabel("Label1", ProgramDescription + QStringLiteral("."), fonts::verdana(8.25),
-                colours::DarkGrey, this)
+    createLabel(QStringLiteral("Label2"), WindowCaption, fonts::verdana(9.75, fonts::Bold), this,
+                colours::Maroon);
+    createLabel(QStringLiteral("Label1"), ProgramDescription + QStringLiteral("."),
+                fonts::verdana(8.25), this, colours::DarkGrey)
         ->setWordWrap(true);
     createLink("lblHomePage", abouttexts::homePageLinkText(homePageDisplayName()),
                WebPage::HomePage, this);
-    createLabel("Label3", BrandingOffer, fonts::verdana(8.25, fonts::Bold), colours::DarkGrey, this)
+    createLabel(QStringLiteral("Label3"), BrandingOffer, fonts::verdana(8.25, fonts::Bold), this,
+                colours::DarkGrey)
         ->setWordWrap(true);
     createLink("lblCoBrand", MoreDetailsLink, WebPage::FullBrandingPage, this);
 
@@ -91,11 +78,6 @@ void AboutWindow::createControls() {
 
 void AboutWindow::reject() {
     okButton_->click();
-}
-
-void AboutWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    centreOnScreen(this);
 }
 
 void AboutWindow::showModal(QWidget* parent) {

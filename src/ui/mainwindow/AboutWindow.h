@@ -20,7 +20,6 @@ public slots:
 
 private:
     void createControls();
-    void showEvent(QShowEvent* event) override;
 
     QPushButton* okButton_ = nullptr;
 };

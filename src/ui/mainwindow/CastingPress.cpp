@@ -9,18 +9,19 @@
 #include "ui/widgets/StepRunner.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 
+#include "geomancy/FigureCatalogue.h"
 #include "geomancy/Reading.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 void MainWindow::castNext() {
-    ensureHiddenPanelsBuilt();
-    reading_.setCastCount(static_cast<std::int16_t>(reading_.castCount() + 1));
-    const int k = reading_.castCount();
-    if (k >= 1 && k <= geomancy::CastingCount) {
-        makeCasting(k);
-    } else if (k == geomancy::CastingCount + 1) { // the press after a complete reading
+    buildTheRest();
+    std::optional<geomancy::Casting> casting;
+    runSteps({[this, &casting] { casting = reading_.castNext(); }});
+    if (casting) {
+        showCasting(*casting);
+    } else if (reading_.castCount() == geomancy::CastingCount + 1) { // after a complete reading
         if (castButton_->text() == maintexts::RefreshCaption)
             resetReading();
         tabs_->setCurrentIndex(0);
@@ -28,14 +29,18 @@ void MainWindow::castNext() {
     }
 }
 
-void MainWindow::makeCasting(int k) {
-    std::vector<std::function<void()>> steps{[this, k] { reading_.castLines(k); }};
-    for (int line = 0; line < 4; ++line)
-        steps.push_back([this, slot = 4 * (k - 1) + line] { showDot(slot); });
-    // The Ascendant always stands in house 1: its marker, no cell text.
-    if (k > 1)
-        steps.push_back([this, k] { placePlanet(k); });
-    steps.push_back([this, k] { reading_.interpretCasting(k); });
+void MainWindow::showCasting(const geomancy::Casting& casting) {
+    const int k = casting.number;
+    std::vector<std::function<void()>> steps;
+    for (int line = 0; line < 4; ++line) {
+        steps.push_back([this, slot = 4 * (k - 1) + line,
+                         value = casting.lines.lines[static_cast<std::size_t>(line)]] {
+            showDot(slot, value);
+        });
+    }
+    if (casting.house)
+        steps.push_back([this, house = *casting.house] { showHouseCell(house); });
+    steps.push_back([this, k, row = casting.catalogueRow] { showFigure(k, row); });
     runSteps(steps);
 
     if (k == 1) {
@@ -50,10 +55,9 @@ void MainWindow::makeCasting(int k) {
     tellCasting(k);
 }
 
-void MainWindow::showDot(int slot) {
+void MainWindow::showDot(int slot, int value) {
     // A line left without a value (its casting failed) has no picture: the
     // box then stays hidden.
-    const int value = reading_.lineValues()[slot];
     QLabel* dot = dots_.at(static_cast<std::size_t>(slot));
     dot->setPixmap(dotPictures().picture(value));
     accessibility::setName(
@@ -62,15 +66,29 @@ void MainWindow::showDot(int slot) {
     dot->show();
 }
 
-void MainWindow::placePlanet(int k) {
-    // The model appends the planet's name to its copy of the cell, which the
-    // caption mirrors: one cell text, never two that could disagree.
-    const std::optional<int> house = reading_.placePlanet(k);
-    if (house) {
-        houseCells_.at(static_cast<std::size_t>(*house - 1))
-            ->setText(QString::fromStdString(reading_.houseCell(*house)));
-        nameHouseCells();
-    }
+void MainWindow::showHouseCell(int house) {
+    // The model keeps the planets; the caption is made from them, a CR LF
+    // before each name, so one list never disagrees with what is shown.
+    QString text;
+    for (const std::string& planet : reading_.planetsIn(house))
+        text += QStringLiteral("\r\n") + QString::fromStdString(planet);
+    houseCells_.at(static_cast<std::size_t>(house - 1))->setText(text);
+    nameHouseCells();
+}
+
+void MainWindow::showFigure(int k, std::optional<int> row) {
+    currentFigure_.clear();
+    // Lines that form no figure show and report nothing.
+    if (!row)
+        return;
+    const geomancy::CatalogueRow& figure =
+        geomancy::figureCatalogue().at(static_cast<std::size_t>(*row));
+    currentFigure_.show(figure);
+    tabFigures_.at(static_cast<std::size_t>(k - 1)).show(figure);
+    // Only what was shown is reported; a failing report is the end of this
+    // step alone, as the window already shows the figure.
+    if (report_.append)
+        report_.append(k, *row);
 }
 
 void MainWindow::resetReading() {
@@ -78,7 +96,7 @@ void MainWindow::resetReading() {
     printButton_->setEnabled(false);
     for (const FigureControls& tab : tabFigures_)
         tab.clear();
-    reading_.reset(); // CastCount 0, no line values, empty cells
+    reading_.reset(); // CastCount 0, no line values, empty houses
     for (QLabel* cell : houseCells_)
         cell->clear();
     for (QLabel* dot : dots_)

@@ -10,11 +10,11 @@
 #include "ui/widgets/ClipboardGuard.h"
 #include "ui/widgets/Colours.h"
 #include "ui/widgets/Fonts.h"
+#include "ui/widgets/Labels.h"
 #include "ui/widgets/ReturnPress.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 #include "web/WebPage.h"
 
-#include "geomancy/FigureCatalogue.h"
 #include "geomancy/Reading.h"
 
 #include <QAction>
@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextEdit>
@@ -41,28 +42,17 @@ QGroupBox* createFrame(const QString& caption, const QFont& font, const QColor& 
     return frame;
 }
 
-QLabel* createLabel(const QString& text, const QString& name, const QFont& font,
-                    const QColor& colour, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    setPaletteColour(label, {QPalette::WindowText, QPalette::Text}, colour);
-    return label;
-}
-
 QString indexed(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
 } // namespace
 
-MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent, Building building)
-    : QMainWindow(parent), reading_(reading),
-      hiddenPanelsPending_(building == Building::FirstFrameFirst),
-      largeIconsPending_(building == Building::FirstFrameFirst) {
+MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
+    : QMainWindow(parent), reading_(reading) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(WindowCaption);
-    setWindowIcon(largeIconsPending_ ? smallAppIcon() : appIcon());
+    setWindowIcon(smallAppIcon());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -71,7 +61,6 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent, Building bui
     setPaletteColour(client, {QPalette::Window}, colours::White);
     setCentralWidget(client);
 
-    createActions();
     createMenus();
     createTopLine(client);
     createFigureFrame(client);
@@ -80,27 +69,21 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent, Building bui
     createButtons(client);
     createBrandingFrame(client);
     createCurrentFigurePanel(client);
-    registerFigureDisplay();
     placeControls(this, Places);
 
     // No control moves with the window, so the window keeps the size of
     // its client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize(); // the menu bar's height counts before the window is centred
-    centreOnScreen(this);
+    adjustSize(); // the menu bar's height counts in the window's size
+    centreOnScreenWhenShown(this);
     enterReadyState();
     castButton_->setFocus(); // the window opens ready for the first casting
 }
 
-MainWindow::~MainWindow() {
-    // The reading may outlive the window; it must not call into a dead one.
-    reading_.setFigureDisplay({});
-    reading_.setReportAppender({});
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::setReportOperations(ReportOperations operations) {
     report_ = std::move(operations);
-    reading_.setReportAppender(report_.append);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -110,25 +93,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
-    if (!firstFramePainted_) {
-        firstFramePainted_ = true;
-        // Queued, it runs once this frame has been painted and flushed.
-        QMetaObject::invokeMethod(this, &MainWindow::finishBuilding, Qt::QueuedConnection);
-    }
+    // Queued, it runs once this frame has been painted and flushed.
+    if (!restBuilt_)
+        QMetaObject::invokeMethod(this, &MainWindow::buildTheRest, Qt::QueuedConnection);
 }
 
-void MainWindow::finishBuilding() {
-    ensureHiddenPanelsBuilt();
-    if (largeIconsPending_) {
-        largeIconsPending_ = false;
-        setWindowIcon(appIcon());
-    }
-}
-
-void MainWindow::ensureHiddenPanelsBuilt() {
-    if (!hiddenPanelsPending_)
+void MainWindow::buildTheRest() {
+    if (restBuilt_)
         return;
-    hiddenPanelsPending_ = false;
+    restBuilt_ = true;
     for (int k = 1; k < geomancy::CastingCount; ++k) {
         createTabPanel(k);
         // Where it would stand had it been built with the window: after the
@@ -137,68 +110,55 @@ void MainWindow::ensureHiddenPanelsBuilt() {
                              tabFigures_[static_cast<std::size_t>(k)].significance);
     }
     createCurrentFigureControls();
-    giveDotsTheirFirstPicture();
+    // Every box carries picture 1 until its line is cast; all are hidden
+    // until then.
+    for (QLabel* dot : dots_)
+        dot->setPixmap(dotPictures().picture(1));
     // As the window's load leaves them.
     currentFigure_.clear();
     for (std::size_t k = 1; k < tabFigures_.size(); ++k)
         tabFigures_[k].clear();
-}
-
-void MainWindow::createActions() {
-    exitAction_ = new QAction(maintexts::ExitCommand, this);
-    exitAction_->setObjectName(QStringLiteral("mnuExit"));
-    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
-
-    onlineHelpAction_ = new QAction(maintexts::OnlineHelpCommand, this);
-    onlineHelpAction_->setObjectName(QStringLiteral("mnuOnline"));
-    connect(onlineHelpAction_, &QAction::triggered, this,
-            [] { openWebPage(WebPage::OnlineHelpPage); });
-
-    visitAction_ = new QAction(maintexts::VisitUsCommand, this);
-    visitAction_->setObjectName(QStringLiteral("mnuVisit"));
-    connect(visitAction_, &QAction::triggered, this, [] { openWebPage(WebPage::HomePage); });
-
-    firstSeparator_ = new QAction(this);
-    firstSeparator_->setObjectName(QStringLiteral("mnuFileSep1"));
-    firstSeparator_->setSeparator(true);
-
-    updateAction_ = new QAction(maintexts::UpdateCommand, this);
-    updateAction_->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(updateAction_, &QAction::triggered, this, [] { openWebPage(WebPage::DownloadPage); });
-
-    secondSeparator_ = new QAction(this);
-    secondSeparator_->setObjectName(QStringLiteral("mnuFileSep2"));
-    secondSeparator_->setSeparator(true);
-
-    aboutAction_ = new QAction(maintexts::AboutCommand, this);
-    aboutAction_->setObjectName(QStringLiteral("mnuAbout"));
-    connect(aboutAction_, &QAction::triggered, this, &MainWindow::aboutRequested);
-
-    donateAction_ = new QAction(maintexts::DonateCommand, this);
-    donateAction_->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donateAction_, &QAction::triggered, this, [] { openWebPage(WebPage::DonationPage); });
-
-    // Present but not usable.
-    makeMoneyAction_ = new QAction(maintexts::MakeMoneyCommand, this);
-    makeMoneyAction_->setObjectName(QStringLiteral("mnumakemoney"));
-    makeMoneyAction_->setEnabled(false);
+    setWindowIcon(appIcon());
 }
 
 void MainWindow::createMenus() {
+    // Each command is made where its menu is, named as the design names it.
+    const auto addCommand = [this](QWidget* menu, const QString& text, const char* name) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        menu->addAction(action);
+        return action;
+    };
+    const auto addPageCommand = [&](QWidget* menu, const QString& text, const char* name,
+                                    WebPage page) {
+        connect(addCommand(menu, text, name), &QAction::triggered, this,
+                [page] { openWebPage(page); });
+    };
+    const auto addSeparator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
     QMenu* fileMenu = menuBar()->addMenu(maintexts::FileMenu);
     fileMenu->setObjectName(QStringLiteral("nuFile"));
     fileMenu->menuAction()->setObjectName(QStringLiteral("nuFile"));
-    fileMenu->addAction(exitAction_);
+    connect(addCommand(fileMenu, maintexts::ExitCommand, "mnuExit"), &QAction::triggered, this,
+            &QWidget::close);
 
     QMenu* helpMenu = menuBar()->addMenu(maintexts::HelpMenu);
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
     helpMenu->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    helpMenu->addActions({onlineHelpAction_, visitAction_, firstSeparator_, updateAction_,
-                          secondSeparator_, aboutAction_});
+    addPageCommand(helpMenu, maintexts::OnlineHelpCommand, "mnuOnline", WebPage::OnlineHelpPage);
+    addPageCommand(helpMenu, maintexts::VisitUsCommand, "mnuVisit", WebPage::HomePage);
+    addSeparator(helpMenu, "mnuFileSep1");
+    addPageCommand(helpMenu, maintexts::UpdateCommand, "mnuUpdate", WebPage::DownloadPage);
+    addSeparator(helpMenu, "mnuFileSep2");
+    connect(addCommand(helpMenu, maintexts::AboutCommand, "mnuAbout"), &QAction::triggered, this,
+            &MainWindow::aboutRequested);
 
     // Commands straight on the menu bar, without a submenu.
-    menuBar()->addAction(donateAction_);
-    menuBar()->addAction(makeMoneyAction_);
+    addPageCommand(menuBar(), maintexts::DonateCommand, "mnuDonate", WebPage::DonationPage);
+    // Present but not usable.
+    addCommand(menuBar(), maintexts::MakeMoneyCommand, "mnumakemoney")->setEnabled(false);
 }
 
 void MainWindow::createTopLine(QWidget* client) {
@@ -251,15 +211,6 @@ void MainWindow::createFigureFrame(QWidget* client) {
         placeControl(dot, dotBox(i));
         dots_[static_cast<std::size_t>(i)] = dot;
     }
-    if (!hiddenPanelsPending_)
-        giveDotsTheirFirstPicture();
-}
-
-void MainWindow::giveDotsTheirFirstPicture() {
-    // Every box carries picture 1 until its line is cast; all are hidden
-    // until then.
-    for (QLabel* dot : dots_)
-        dot->setPixmap(dotPictures().picture(1));
 }
 
 const DotPictures& MainWindow::dotPictures() {
@@ -292,7 +243,7 @@ void MainWindow::createChart(QWidget* client) {
     };
     const QFont houseFont = fonts::verdana(8.25, fonts::Bold | fonts::Italic);
     const auto createHouseLabel = [&](int index, const QString& text, const QColor& colour) {
-        QLabel* label = createLabel(text, indexed("Asc", index), houseFont, colour, chart);
+        QLabel* label = createLabel(indexed("Asc", index), text, houseFont, chart, colour);
         setPaletteColour(label, {QPalette::Window}, colours::White);
         houseLabels_[static_cast<std::size_t>(index)] = label;
         return label;
@@ -316,8 +267,8 @@ void MainWindow::createChart(QWidget* client) {
     centre->setFrameStyle(QFrame::Box | QFrame::Plain);
 
     QLabel* centreLabel =
-        createLabel(maintexts::ChartCentreCaption, QStringLiteral("chartCentreLabel"),
-                    fonts::verdana(14.25, fonts::Bold | fonts::Italic), colours::DarkRed, chart);
+        createLabel(QStringLiteral("chartCentreLabel"), maintexts::ChartCentreCaption,
+                    fonts::verdana(14.25, fonts::Bold | fonts::Italic), chart, colours::DarkRed);
     centreLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     const auto& signs = geomancy::houseSigns();
@@ -348,14 +299,9 @@ void MainWindow::createTabs(QWidget* client) {
 
     // The frames' places are given from the top of the tab control; the
     // pages start below the header rows, which are known once all tabs are in.
-    const int builtNow = hiddenPanelsPending_ ? 1 : geomancy::CastingCount;
-    for (int k = 0; k < builtNow; ++k)
-        createTabPanel(k);
-    if (hiddenPanelsPending_) {
-        // Before a page that was never built is shown.
-        connect(tabs_, &TwoRowTabWidget::currentChanged, this,
-                &MainWindow::ensureHiddenPanelsBuilt);
-    }
+    createTabPanel(0);
+    // Before a page that was never built is shown.
+    connect(tabs_, &TwoRowTabWidget::currentChanged, this, &MainWindow::buildTheRest);
 }
 
 void MainWindow::createTabPanel(int k) {
@@ -431,8 +377,6 @@ void MainWindow::createCurrentFigurePanel(QWidget* client) {
     // tab repaints a strip of it: its border is drawn through the cache too.
     currentFigurePanel_ = new CachedFrameGroupBox(maintexts::CurrentFigureCaption, client);
     currentFigurePanel_->setObjectName(QStringLiteral("currentFigurePanel"));
-    if (!hiddenPanelsPending_)
-        createCurrentFigureControls();
 }
 
 void MainWindow::createCurrentFigureControls() {
@@ -448,35 +392,12 @@ void MainWindow::createCurrentFigureControls() {
     }
 }
 
-void MainWindow::registerFigureDisplay() {
-    reading_.setFigureDisplay({[this] {
-                                   ensureHiddenPanelsBuilt();
-                                   currentFigure_.clear();
-                               },
-                               [this](int row, int tab) { showFigure(row, tab); }});
-}
-
-void MainWindow::showFigure(int row, int tab) {
-    ensureHiddenPanelsBuilt();
-    const geomancy::CatalogueRow& figure =
-        geomancy::figureCatalogue().at(static_cast<std::size_t>(row));
-    currentFigure_.show(figure);
-    tabFigures_.at(static_cast<std::size_t>(tab)).show(figure);
-}
-
 void MainWindow::enterReadyState() {
     for (QLabel* dot : dots_)
         dot->hide();
     castButton_->setText(maintexts::CastCaption);
     bringHouseLabelsToFront();
-    // Panels still to be built are built empty.
-    if (!hiddenPanelsPending_) {
-        currentFigure_.clear();
-        for (const FigureControls& tab : tabFigures_)
-            tab.clear();
-    } else {
-        tabFigures_[0].clear();
-    }
+    tabFigures_[0].clear(); // the others are built empty
     houseLabels_[0]->hide();
     nameHouseCells();
 }
@@ -489,11 +410,12 @@ void MainWindow::bringHouseLabelsToFront() {
 void MainWindow::nameHouseCells() {
     // Read out as the house and what it holds, not as the cell's raw lines.
     for (int i = 0; i < geomancy::HouseCount; ++i) {
-        QLabel* cell = houseCells_[static_cast<std::size_t>(i)];
         QStringList holds;
         if (i == 0 && !houseLabels_[0]->isHidden())
             holds << maintexts::AscendantName;
-        holds << cell->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        accessibility::setName(cell, maintexts::houseCellName(i + 1, holds));
+        for (const std::string& planet : reading_.planetsIn(i + 1))
+            holds << QString::fromStdString(planet);
+        accessibility::setName(houseCells_[static_cast<std::size_t>(i)],
+                               maintexts::houseCellName(i + 1, holds));
     }
 }

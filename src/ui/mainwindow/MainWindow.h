@@ -12,7 +12,6 @@
 #include <optional>
 
 class ClickableLabel;
-class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -25,17 +24,13 @@ class TwoRowTabWidget;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // When what the first frame does not show is built: the panels of the
-    // seven tab pages behind the first, the controls of the current-figure
-    // panel below the window's edge, the hidden dot boxes' picture and the
-    // icon's large sizes. Built after the first frame, they cost the start-up
-    // nothing; they are there before anything reads or writes them (a
-    // casting, a change of tab), and right after that frame for screen
-    // readers and anyone looking them up by name.
-    enum class Building { AllAtOnce, FirstFrameFirst };
-
-    explicit MainWindow(geomancy::Reading& reading, QWidget* parent = nullptr,
-                        Building building = Building::AllAtOnce);
+    // Builds what the first frame shows. The rest (the panels of the seven
+    // tab pages behind the first, the controls of the current-figure panel
+    // below the window's edge, the hidden dot boxes' picture and the icon's
+    // large sizes) follows once that frame is painted, so it costs the
+    // start-up nothing; anything that reads or writes it (a press, a change
+    // of tab) builds it first.
+    explicit MainWindow(geomancy::Reading& reading, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The report registers itself here; the window reaches the report only
@@ -59,7 +54,6 @@ protected:
 
 private:
     // Building the window, in the order a reader meets the controls.
-    void createActions();
     void createMenus();
     void createTopLine(QWidget* client);
     void createFigureFrame(QWidget* client);
@@ -70,20 +64,15 @@ private:
     void createCurrentFigurePanel(QWidget* client);
     void createCurrentFigureControls();
     void createTabPanel(int k);
-    void ensureHiddenPanelsBuilt();
-    void giveDotsTheirFirstPicture();
+    void buildTheRest();
     const DotPictures& dotPictures();
-    void finishBuilding();
-    void registerFigureDisplay();
     void enterReadyState();
 
-    // The figure display the model writes into.
-    void showFigure(int row, int tab);
-
-    // The casting sequence.
-    void makeCasting(int k);
-    void showDot(int slot);
-    void placePlanet(int k);
+    // What a press shows of the casting it made, in this order.
+    void showCasting(const geomancy::Casting& casting);
+    void showDot(int slot, int value);
+    void showHouseCell(int house);
+    void showFigure(int k, std::optional<int> row);
     void resetReading();
     void bringHouseLabelsToFront();
     void nameHouseCells();
@@ -97,16 +86,6 @@ private:
     ReportOperations report_;
     std::optional<DotPictures> dotPictures_; // loaded on first use
 
-    QAction* exitAction_ = nullptr;
-    QAction* onlineHelpAction_ = nullptr;
-    QAction* visitAction_ = nullptr;
-    QAction* firstSeparator_ = nullptr;
-    QAction* updateAction_ = nullptr;
-    QAction* secondSeparator_ = nullptr;
-    QAction* aboutAction_ = nullptr;
-    QAction* donateAction_ = nullptr;
-    QAction* makeMoneyAction_ = nullptr;
-
     ClickableLabel* topLine_ = nullptr;
     ClickableLabel* descriptionLink_ = nullptr;
     ClickableLabel* coBrandLabel_ = nullptr;
@@ -118,9 +97,7 @@ private:
     QPushButton* castButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
     QGroupBox* currentFigurePanel_ = nullptr;
-    bool hiddenPanelsPending_ = false;
-    bool largeIconsPending_ = false;
-    bool firstFramePainted_ = false;
+    bool restBuilt_ = false;
     FigureControls currentFigure_;
     std::array<FigureControls, geomancy::CastingCount> tabFigures_{}; // a tab per casting
 };

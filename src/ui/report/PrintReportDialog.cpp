@@ -23,13 +23,9 @@ bool PrintReportDialog::ask(QPrinter& printer, bool hasSelection, QWidget* paren
         return dialog.exec() == QDialog::Accepted;
 
     const Answer answer = script().answer(Shown{dialog.options(), dialog.printRange()},
-                                          Answer{QDialog::Rejected, QString()});
-    // The file is chosen even for a cancelled dialog, so that printing after
-    // a cancel would leave a file behind for the test to find.
-    if (!answer.pdfFile.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(answer.pdfFile);
-    }
+                                          Answer{QDialog::Rejected, {}});
+    if (answer.choose)
+        answer.choose(printer);
     return answer.code == QDialog::Accepted;
 }
 

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 class QPrinter;
 class QWidget;
 
@@ -18,15 +20,15 @@ public:
 
     // Scripted mode for tests: ask() configures a real dialog, records its
     // options and range and answers with the next queued answer (Rejected
-    // when none is left) instead of showing it. An answer may name a PDF
-    // file, as if the user had chosen to print to that file.
+    // when none is left) instead of showing it. An answer may make the
+    // choices a user makes in the dialog (a printer, a file) on `printer`.
     struct Shown {
         QAbstractPrintDialog::PrintDialogOptions options;
         QAbstractPrintDialog::PrintRange range;
     };
     struct Answer {
         QDialog::DialogCode code;
-        QString pdfFile;
+        std::function<void(QPrinter&)> choose;
     };
     static ScriptedAnswers<Answer, Shown>& script();
 };

@@ -30,6 +30,7 @@ ReportWindow::ReportWindow(QTextDocument* report, QWidget* parent) : QDialog(par
     createButtons();
     createLinks();
     placeControls(this, reportlayout::Places);
+    centreOnScreenWhenShown(this);
 }
 
 void ReportWindow::setUpWindow() {
@@ -107,7 +108,6 @@ void ReportWindow::createLinks() {
 }
 
 void ReportWindow::showEvent(QShowEvent* event) {
-    centreOnScreen(this);
     // The entries were appended at the end; each opening starts at the top.
     reportBox_->moveCursor(QTextCursor::Start);
     QDialog::showEvent(event);

@@ -10,7 +10,7 @@ SaveReportDialog::SaveReportDialog(QWidget* parent) : QFileDialog(parent) {
     setWindowTitle(ApplicationTitle);
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
-    setNameFilter(tr("Rich Text Format (*.rtf)"));
+    setNameFilter(QStringLiteral("Rich Text Format (*.rtf)"));
     // The dialog adds the suffix before it checks for an existing file, so
     // the overwrite question is asked about the name that will be written.
     setDefaultSuffix(QStringLiteral("rtf"));
@@ -42,7 +42,7 @@ void SaveReportDialog::accept() {
     if (!files.isEmpty()) {
         const QFileInfo chosen(files.first());
         if (!chosen.isDir() && !chosen.absoluteDir().exists()) {
-            MessageBoxes::error(this, tr("The folder \"%1\" does not exist.")
+            MessageBoxes::error(this, QStringLiteral("The folder \"%1\" does not exist.")
                                           .arg(QDir::toNativeSeparators(chosen.absolutePath())));
             return; // the dialog stays open for another choice
         }

@@ -8,6 +8,10 @@
 #include <QStyle>
 #include <QWidget>
 
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 namespace {
 
 // The room a control's text needs with its own font; an empty size when
@@ -90,11 +94,18 @@ void keepClearAbove(QWidget* control, const QWidget* cover) {
 }
 
 void placeControls(QWidget* window, const ControlPlace* places, std::size_t count) {
+    std::vector<QWidget*> controls;
     for (std::size_t i = 0; i < count; ++i) {
-        if (auto* control = window->findChild<QWidget*>(QString::fromLatin1(places[i].name)))
-            placeControl(control, places[i].at);
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(places[i].name));
+        if (!control)
+            throw std::invalid_argument(std::string("no control is named ") + places[i].name);
+        controls.push_back(control);
     }
+    for (std::size_t i = 0; i < count; ++i)
+        placeControl(controls[i], places[i].at);
 }
+
+namespace {
 
 void centreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -103,4 +114,22 @@ void centreOnScreen(QWidget* window) {
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+class CentreWhenShown : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            centreOnScreen(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
+} // namespace
+
+void centreOnScreenWhenShown(QWidget* window) {
+    window->installEventFilter(new CentreWhenShown(window));
 }

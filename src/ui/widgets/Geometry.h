@@ -44,8 +44,10 @@ void fitToText(QWidget* control);
 // opaque control stacked above it, so that what it shows is not hidden.
 void keepClearAbove(QWidget* control, const QWidget* cover);
 
-// Puts every control of the table that exists among the (grand)children of
-// window at its place.
+// Puts every control of the table, found among the (grand)children of
+// window, at its place. A name no control has is a fault of the table (a
+// renamed control would silently keep Qt's default place): it throws
+// std::invalid_argument naming it, before any control has moved.
 void placeControls(QWidget* window, const ControlPlace* places, std::size_t count);
 
 template <std::size_t N> void placeControls(QWidget* window, const ControlPlace (&places)[N]) {
@@ -53,5 +55,6 @@ template <std::size_t N> void placeControls(QWidget* window, const ControlPlace 
 }
 
 // Puts a top-level window, frame included, in the middle of the available
-// area of the screen it is on.
-void centreOnScreen(QWidget* window);
+// area of the screen it is on, each time it is shown (once the frame is
+// known). Every window of the program is centred this way.
+void centreOnScreenWhenShown(QWidget* window);

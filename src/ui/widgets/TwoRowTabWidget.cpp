@@ -69,11 +69,6 @@ int TwoRowTabWidget::addTab(QWidget* page, const QString& text) {
     return index;
 }
 
-QString TwoRowTabWidget::tabText(int index) const {
-    TabHeaderButton* header = tabHeader(index);
-    return header != nullptr ? header->text() : QString();
-}
-
 QWidget* TwoRowTabWidget::widget(int index) const {
     return pages_->widget(index);
 }

@@ -37,7 +37,6 @@ public:
 
     int count() const { return headers_.size(); }
     int currentIndex() const { return current_; }
-    QString tabText(int index) const;
     QWidget* widget(int index) const;
     TabHeaderButton* tabHeader(int index) const;
 

@@ -16,6 +16,7 @@
 
 #include <QClipboard>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -35,6 +36,16 @@
 #endif
 
 namespace {
+
+// The user's answer to the print dialog, having chosen to print to a PDF
+// file. The file is chosen even for a cancelled dialog, so that printing
+// after a cancel would leave a file behind for the test to find.
+PrintReportDialog::Answer printingTo(QDialog::DialogCode code, const QString& pdf) {
+    return {code, [pdf](QPrinter& printer) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(pdf);
+            }};
+}
 
 bool runningAsRoot() {
 #ifdef Q_OS_UNIX
@@ -717,7 +728,7 @@ void TestReportWindow::printingASelectionPrintsOnlyIt() {
     ReportWindow* window = castAndOpenHidden(report);
     selectBetween(window->reportBox(), QStringLiteral("Keyword : Passion"),
                   QStringLiteral("Element : Water"));
-    PrintReportDialog::script().queueAnswer({QDialog::Accepted, pdf});
+    PrintReportDialog::script().queueAnswer(printingTo(QDialog::Accepted, pdf));
     findControl<QPushButton>(window, QStringLiteral("cmdPrint"))->click();
 
     QVERIFY(QFileInfo(pdf).size() > 0);
@@ -739,7 +750,7 @@ void TestReportWindow::printingWithoutASelectionPrintsTheWholeReport() {
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
-    PrintReportDialog::script().queueAnswer({QDialog::Accepted, pdf});
+    PrintReportDialog::script().queueAnswer(printingTo(QDialog::Accepted, pdf));
     window->printWithDialog();
 
     QVERIFY(QFileInfo(pdf).size() > 0);
@@ -759,7 +770,7 @@ void TestReportWindow::cancelledPrintPrintsNothing() {
     const QString pdf = dir.filePath(QStringLiteral("cancelled.pdf"));
     Report report;
     ReportWindow* window = castAndOpenHidden(report);
-    PrintReportDialog::script().queueAnswer({QDialog::Rejected, pdf});
+    PrintReportDialog::script().queueAnswer(printingTo(QDialog::Rejected, pdf));
     window->printWithDialog();
     QCOMPARE(PrintReportDialog::script().shown().size(), 1);
     QVERIFY(!QFileInfo::exists(pdf));

@@ -1,5 +1,16 @@
-#include "program/BenchProbe.h"
-
+// A measuring aid for scripts/bench.sh, linked only into the executables it
+// times: the bare window, and the program when built with the option
+// AZIVODER_BENCH_PROBE (off by default, so no shipped executable carries
+// it). Linked in, it installs itself as the application object is made and
+// stays inert unless the environment variable AZIVODER_BENCH_PROBE names a
+// file. Then the first window that is painted writes into that file:
+//   first-paint NS     wall clock (ns since the epoch) once the frame has
+//                      reached the X server (a one-pixel read-back of it)
+//   button NAME X Y    the screen centre of each of its buttons, so that a
+//                      script can click them without knowing the layout
+//   clicks N           how many of those clicks arrived, rewritten once a
+//                      burst of clicks is over
+// The bare comparison window uses the same probe, so both are timed alike.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
@@ -72,11 +83,13 @@ private:
     QTimer idle_;
 };
 
-} // namespace
-
 void installBenchProbe() {
     const QString path = qEnvironmentVariable("AZIVODER_BENCH_PROBE");
     if (path.isEmpty() || qApp == nullptr)
         return;
     qApp->installEventFilter(new BenchProbe(path));
 }
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installBenchProbe)
