@@ -200,6 +200,10 @@ compare_reading --seed 7 --format json
 compare_reading --seed 18446744073709551615 --format text
 compare_reading --lines 1,2,1,1,2,2,1,2,1,1,2,2,2,1,1,1
 compare_reading --lines 1,2,3
+compare_reading --figures puella,albus,fortuna-minor,caput-draconis
+compare_reading --seed 7 --count 3
+compare_reading --seed 7 --count 3 --format json
+compare_reading --figures puella,albus,via
 compare_reading --seed 18446744073709551616
 compare_reading --format xml
 compare_reading --no-such-option
