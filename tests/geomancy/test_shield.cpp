@@ -114,10 +114,8 @@ void TestShield::invariantsHoldOverSeededReadings() {
         ClockSeededRandom random(static_cast<std::uint64_t>(seed));
         Reading reading(random);
         std::array<GeomanticFigure, 8> castings;
-        for (int k = 1; k <= CastingCount; ++k) {
-            reading.castLines(k);
-            castings[static_cast<std::size_t>(k - 1)] = reading.lineValues().casting(k);
-        }
+        for (int k = 1; k <= CastingCount; ++k)
+            castings[static_cast<std::size_t>(k - 1)] = reading.castNext()->lines;
         const ShieldChart chart = drawShieldChart(castings);
         const GeomanticFigure& judge = chart[ShieldPlace::Judge];
         const GeomanticFigure& reconciler = chart[ShieldPlace::Reconciler];

@@ -52,7 +52,7 @@ void MainWindow::showCasting(const geomancy::Casting& casting) {
         printButton_->setEnabled(true);
     }
     tabs_->setCurrentIndex(k - 1);
-    tellCasting(k);
+    tellCasting(k, casting.house);
 }
 
 void MainWindow::showDot(int slot, int value) {

@@ -14,17 +14,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-void MainWindow::tellCasting(int k) {
-    int house = 1; // the Ascendant's, always
-    if (k > 1) {
-        try {
-            house = reading_.houseNumber(k);
-        } catch (...) {
-            house = 0; // the model refused the casting: no house to tell
-        }
-    }
+void MainWindow::tellCasting(int k, std::optional<int> house) {
+    // The Ascendant stands in house 1 and is placed by no press.
     const QString figure = tabFigures_.at(static_cast<std::size_t>(k - 1)).labels[0]->text();
-    const QString summary = maintexts::castingSummary(k, figure, house);
+    const QString summary = maintexts::castingSummary(k, figure, k == 1 ? 1 : house.value_or(0));
     accessibility::setDescription(tabs_->tabHeader(k - 1), summary);
     accessibility::setDescription(castButton_, summary);
     const bool complete = k == geomancy::CastingCount;

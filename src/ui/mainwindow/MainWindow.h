@@ -79,7 +79,7 @@ private:
     void showReport();
 
     // What a screen reader hears of a press (CastingSpeech.cpp).
-    void tellCasting(int k);
+    void tellCasting(int k, std::optional<int> house);
     void tellNewReading();
 
     geomancy::Reading& reading_;
