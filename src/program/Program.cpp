@@ -55,10 +55,6 @@ Program::~Program() {
     report_.reset();
 }
 
-MainWindow* Program::mainWindow() const {
-    return mainWindow_.data();
-}
-
 bool Program::start() {
     // The program ends when the exit window is closed, not when the last
     // window happens to disappear (between the main window and the exit

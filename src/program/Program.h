@@ -50,8 +50,6 @@ public:
     // Closes every window, the hidden report window included, and ends.
     void closeAllAndEnd();
 
-    MainWindow* mainWindow() const;
-
 private:
     bool anotherInstanceRuns();
     void remindAboutUpdate();

@@ -36,7 +36,9 @@ int main(int argc, char* argv[]) {
             << Qt::endl;
         return 0;
     }
-    out << (program.mainWindow() && program.mainWindow()->isVisible() ? "running" : "no window")
-        << Qt::endl;
+    QWidget* mainWindow = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        mainWindow = window->objectName() == QLatin1String("frmMain") ? window : mainWindow;
+    out << (mainWindow && mainWindow->isVisible() ? "running" : "no window") << Qt::endl;
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "support/Controls.h"
 #include "support/ScriptedRandom.h"
 #include "support/UrlCatcher.h"
+#include "support/Windows.h"
 #include "ui/exit/ExitWindow.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/report/PrintReportDialog.h"
@@ -43,7 +44,7 @@ struct ProgramFixture {
         Program::Services services;
         services.random = &random;
         services.settings = [this] {
-            mainWindowBeforeReminder = program && program->mainWindow();
+            mainWindowBeforeReminder = main() != nullptr;
             return std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat);
         };
         services.today = [] { return Today; };
@@ -64,18 +65,15 @@ struct ProgramFixture {
         return program->start();
     }
 
-    MainWindow* main() const { return program->mainWindow(); }
-    ExitWindow* exitWindow() const { return window<ExitWindow>(QStringLiteral("frmExit")); }
-    ReportWindow* reportWindow() const { return window<ReportWindow>(QStringLiteral("frmSave")); }
-
-    // The program's window of that name, as the user would find it on screen
-    // (or hidden); null when there is none.
-    template <typename T> static T* window(const QString& name) {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == name)
-                return qobject_cast<T*>(window);
-        }
-        return nullptr;
+    // The program's windows, found as a user finds them.
+    static MainWindow* main() {
+        return qobject_cast<MainWindow*>(findWindow(QStringLiteral("frmMain")));
+    }
+    static ExitWindow* exitWindow() {
+        return qobject_cast<ExitWindow*>(findWindow(QStringLiteral("frmExit")));
+    }
+    static ReportWindow* reportWindow() {
+        return qobject_cast<ReportWindow*>(findWindow(QStringLiteral("frmSave")));
     }
     QAction* action(const QString& name) const { return findControl<QAction>(main(), name); }
 
