@@ -58,7 +58,8 @@ for row in "Geomantic Figure Name" Keyword Day Element Quality Planet Sign "Body
     expect "Tab to the significance" "$row: [A-Z]"
 done
 step "Down in the significance" Down
-expect "Down in the significance" "[a-z]{2,} [a-z]{2,}"
+# A wrapped line of the text: words, whatever the figure cast.
+expect "Down in the significance" "[a-z]{2,}[,.;]? [a-z]{2,}"
 step "Ctrl+Home in the significance" ctrl+Home
 step_held "Ctrl+Right in the significance" Control_L Right 3
 expect "Ctrl+Right in the significance" "^ ?[A-Za-z']+[,.]?$"
