@@ -299,10 +299,7 @@ void TestReadingCli::jsonHoldsTheDocumentedKeys() {
     const QJsonObject root = QJsonDocument::fromJson(r.out).object();
     const QJsonObject casting = root["castings"].toArray().at(0).toObject();
     QCOMPARE(root.keys(), (QStringList{"castings", "houses", "lines", "shield"}));
-    QCOMPARE(root["shield"].toObject().keys(),
-             (QStringList{"daughters", "index", "judge", "leftWitness", "mothers", "nieces",
-                          "reconciler", "rightWitness", "viaPuncti"}));
-    QCOMPARE(root["shield"]["judge"].toObject().keys(), (QStringList{"lines", "name", "title"}));
+    // The shield's keys are pinned by docs/reading.schema.json (cli_json_matches_schema).
     QCOMPARE(casting.keys(), (QStringList{"casting", "figure", "house", "lines", "number"}));
     QCOMPARE(casting["figure"].toObject().keys(),
              (QStringList{"bodyPart", "day", "direction", "element", "keyword", "name", "planet",
