@@ -128,7 +128,8 @@ void ReadingJsonWriter::append(const ReadingResult& reading, std::string& out) c
         out += ",\"house\":";
         appendNumber(out, casting.house);
         out += ",\"lines\":";
-        out += lineArrays_[static_cast<std::size_t>(catalogueRowOf(casting.figure))];
+        out +=
+            lineArrays_[static_cast<std::size_t>(geomancy::identifyFigure(casting.figure).value())];
         out += ",\"number\":";
         appendNumber(out, casting.step->castNumber);
         out += '}';
@@ -160,7 +161,7 @@ void ReadingJsonWriter::append(const ReadingResult& reading, std::string& out) c
 void ReadingJsonWriter::appendShield(const geomancy::ShieldChart& shield, std::string& out) const {
     const auto figure = [&](int place) -> const std::string& {
         return shieldFigures_[static_cast<std::size_t>(
-            catalogueRowOf(shield[static_cast<ShieldPlace>(place)]))];
+            geomancy::identifyFigure(shield[static_cast<ShieldPlace>(place)]).value())];
     };
     const auto figures = [&](int first) {
         out += '[';

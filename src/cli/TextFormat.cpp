@@ -18,12 +18,6 @@ QString dots(geomancy::LineValue value) {
     return value == 1 ? QStringLiteral("    *") : QStringLiteral("   * *");
 }
 
-QString house(int number) {
-    return QStringLiteral("house %1 (%2)")
-        .arg(number)
-        .arg(QLatin1String(geomancy::houseSigns()[static_cast<std::size_t>(number - 1)]));
-}
-
 QString field(const char* label, const char* value) {
     return QLatin1String(label) + QStringLiteral(": ") + QString::fromUtf8(value);
 }
@@ -64,7 +58,7 @@ QStringList castingBlock(const CastingResult& casting) {
     QStringList block{QStringLiteral("Casting %1: %2, %3")
                           .arg(casting.step->castNumber)
                           .arg(QLatin1String(casting.step->casting))
-                          .arg(house(casting.house))};
+                          .arg(houseName(casting.house))};
     for (int i = 0; i < texts.size(); ++i) {
         const QString left =
             i < 4 ? dots(casting.figure.lines[static_cast<std::size_t>(i)]) : QString();

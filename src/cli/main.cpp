@@ -24,10 +24,19 @@ int refuse(const QString& problem) {
     return BadInput;
 }
 
-int print(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
+// 0 when all of `bytes` reached standard output, else 1.
+int print(const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+int print(const QString& text) {
+    return print(text.toUtf8());
+}
+
+geomancy::ClockSeededRandom randomFor(const cli::Options& options) {
+    return options.seed ? geomancy::ClockSeededRandom(*options.seed)
+                        : geomancy::ClockSeededRandom();
 }
 
 } // namespace
@@ -60,9 +69,7 @@ int main(int argc, char* argv[]) {
     const cli::Options& options = parsed.options;
 
     if (options.count) {
-        geomancy::ClockSeededRandom random = options.seed
-                                                 ? geomancy::ClockSeededRandom(*options.seed)
-                                                 : geomancy::ClockSeededRandom();
+        geomancy::ClockSeededRandom random = randomFor(options);
         return cli::writeReadings(*options.count, options.format, random, stdout) ? 0 : 1;
     }
 
@@ -70,15 +77,9 @@ int main(int argc, char* argv[]) {
     if (options.lines) {
         reading = cli::castReading(*options.lines);
     } else {
-        geomancy::ClockSeededRandom random = options.seed
-                                                 ? geomancy::ClockSeededRandom(*options.seed)
-                                                 : geomancy::ClockSeededRandom();
+        geomancy::ClockSeededRandom random = randomFor(options);
         reading = cli::castReading(random);
     }
-
-    const QByteArray output = options.format == cli::OutputFormat::Json
-                                  ? cli::formatJson(reading)
-                                  : cli::formatText(reading).toUtf8();
-    std::fwrite(output.constData(), 1, static_cast<std::size_t>(output.size()), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return options.format == cli::OutputFormat::Json ? print(cli::formatJson(reading))
+                                                     : print(cli::formatText(reading));
 }

@@ -12,20 +12,16 @@ constexpr std::array<const char*, ShieldPlaceCount> PlaceNames{
     "Right Witness", "Left Witness", "Judge",    "Reconciler",
 };
 
-constexpr std::size_t at(ShieldPlace place) {
-    return static_cast<std::size_t>(place);
-}
-
 // Every place from Niece 1 to the Judge is the sum of two earlier places,
 // written right to left on the shield: place 8 + i adds places 2i and 2i + 1.
 constexpr std::size_t firstParent(std::size_t child) {
-    return 2 * (child - at(ShieldPlace::Niece1));
+    return 2 * (child - slotOf(ShieldPlace::Niece1));
 }
 
 } // namespace
 
 const char* shieldPlaceName(ShieldPlace place) {
-    return PlaceNames[at(place)];
+    return PlaceNames[slotOf(place)];
 }
 
 GeomanticFigure addFigures(const GeomanticFigure& first, const GeomanticFigure& second) {
@@ -47,26 +43,27 @@ ShieldChart drawShieldChart(const std::array<GeomanticFigure, 8>& castings) {
     auto& figures = chart.figures;
     for (std::size_t k = 0; k < castings.size(); ++k)
         figures[k] = castings[k];
-    for (std::size_t child = at(ShieldPlace::Niece1); child <= at(ShieldPlace::Judge); ++child)
+    for (std::size_t child = slotOf(ShieldPlace::Niece1); child <= slotOf(ShieldPlace::Judge);
+         ++child)
         figures[child] = addFigures(figures[firstParent(child)], figures[firstParent(child) + 1]);
-    figures[at(ShieldPlace::Reconciler)] =
-        addFigures(figures[at(ShieldPlace::Judge)], figures[at(ShieldPlace::Mother1)]);
+    figures[slotOf(ShieldPlace::Reconciler)] =
+        addFigures(figures[slotOf(ShieldPlace::Judge)], figures[slotOf(ShieldPlace::Mother1)]);
 
     // The Daughters hold the Mothers' lines transposed, so every line of the
     // Judge adds each single dot of the eight an even number of times.
-    assert(dotCount(figures[at(ShieldPlace::Judge)]) % 2 == 0 &&
+    assert(dotCount(figures[slotOf(ShieldPlace::Judge)]) % 2 == 0 &&
            "the Daughters are not the transposition of the Mothers");
 
     // A single dot is the sum of one single and one pair, so exactly one
     // parent of a single-headed figure has a single head: the path is one
     // chain from the Judge to a Mother or Daughter. A pair in the Judge's
     // head comes from two singles or two pairs and starts no path.
-    if (figures[at(ShieldPlace::Judge)].lines[0] == 1) {
-        std::size_t place = at(ShieldPlace::Judge);
+    if (figures[slotOf(ShieldPlace::Judge)].lines[0] == 1) {
+        std::size_t place = slotOf(ShieldPlace::Judge);
         for (;;) {
             chart.viaPuncti[static_cast<std::size_t>(chart.viaPunctiLength++)] =
                 static_cast<ShieldPlace>(place);
-            if (place < at(ShieldPlace::Niece1))
+            if (place < slotOf(ShieldPlace::Niece1))
                 break;
             const std::size_t right = firstParent(place);
             place = figures[right].lines[0] == 1 ? right : right + 1;
@@ -74,7 +71,7 @@ ShieldChart drawShieldChart(const std::array<GeomanticFigure, 8>& castings) {
     }
 
     int dots = 0;
-    for (std::size_t place = 0; place <= at(ShieldPlace::Niece4); ++place)
+    for (std::size_t place = 0; place <= slotOf(ShieldPlace::Niece4); ++place)
         dots += dotCount(figures[place]);
     chart.index = dots % 12 == 0 ? 12 : dots % 12;
     return chart;

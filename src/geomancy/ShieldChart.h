@@ -28,6 +28,11 @@ enum class ShieldPlace {
 
 constexpr int ShieldPlaceCount = 16;
 
+// The place's position in arrays indexed by ShieldPlace.
+constexpr std::size_t slotOf(ShieldPlace place) {
+    return static_cast<std::size_t>(place);
+}
+
 // "Mother 1", ..., "Right Witness", "Left Witness", "Judge", "Reconciler".
 const char* shieldPlaceName(ShieldPlace place);
 
@@ -51,9 +56,7 @@ struct ShieldChart {
     // House 1-12 from the dots of the Mothers, Daughters and Nieces.
     int index = 0;
 
-    const GeomanticFigure& operator[](ShieldPlace place) const {
-        return figures[static_cast<std::size_t>(place)];
-    }
+    const GeomanticFigure& operator[](ShieldPlace place) const { return figures[slotOf(place)]; }
 };
 
 // The chart of castings 1 to 8: castings 1-4 are the Mothers, 5-8 the
