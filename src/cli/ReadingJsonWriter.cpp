@@ -2,6 +2,8 @@
 
 #include "cli/ShieldFormat.h"
 
+#include "geomancy/Judgement.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -48,6 +50,15 @@ void appendNumber(std::string& out, int value) {
     if (value >= 10)
         out += static_cast<char>('0' + value / 10);
     out += static_cast<char>('0' + value % 10);
+}
+
+// Weights and totals, which may be negative.
+void appendInteger(std::string& out, int value) {
+    out += std::to_string(value);
+}
+
+void appendName(std::string& out, const char* name) {
+    out += quoted(name);
 }
 
 } // namespace
@@ -106,6 +117,26 @@ ReadingJsonWriter::ReadingJsonWriter() {
     }
     for (std::size_t p = 0; p < placeNames_.size(); ++p)
         placeNames_[p] = quoted(geomancy::shieldPlaceName(static_cast<ShieldPlace>(p)));
+    for (std::size_t i = 0; i < catalogue.size(); ++i)
+        figureNames_[i] = quoted(catalogue[i].name);
+    for (int s = 0; s < geomancy::HouseSchemeCount; ++s) {
+        const auto scheme = static_cast<geomancy::HouseScheme>(s);
+        for (int h = 1; h <= geomancy::HouseCount; ++h) {
+            const std::string json = compact(QJsonObject{
+                {QStringLiteral("figure"), 0},
+                {QStringLiteral("house"), h},
+                {QStringLiteral("place"),
+                 text(geomancy::shieldPlaceName(geomancy::placeInHouse(scheme, h)))},
+            });
+            // {"figure":0,"house":...}  without the opening part and its 0
+            houseChartEnds_[static_cast<std::size_t>(s)][static_cast<std::size_t>(h - 1)] =
+                json.substr(std::strlen("{\"figure\":0"));
+        }
+    }
+}
+
+const std::string& ReadingJsonWriter::shieldFigure(const geomancy::GeomanticFigure& figure) const {
+    return shieldFigures_[static_cast<std::size_t>(geomancy::identifyFigure(figure).value())];
 }
 
 const std::string& ReadingJsonWriter::quotedPlanet(const std::string& name) const {
@@ -134,7 +165,10 @@ void ReadingJsonWriter::append(const ReadingResult& reading, std::string& out) c
         appendNumber(out, casting.step->castNumber);
         out += '}';
     }
-    out += "],\"houses\":[";
+    const geomancy::ShieldChart shield = shieldOf(reading);
+    out += "],\"houseChart\":";
+    appendHouseChart(shield, reading.methods.scheme, out);
+    out += ",\"houses\":[";
     for (std::size_t h = 0; h < reading.houses.size(); ++h) {
         if (h > 0)
             out += ',';
@@ -147,21 +181,26 @@ void ReadingJsonWriter::append(const ReadingResult& reading, std::string& out) c
         }
         out += houseEnds_[h];
     }
-    out += "],\"lines\":[";
+    out += ']';
+    if (reading.methods.quesited) {
+        out += ",\"judgement\":";
+        appendJudgement(shield, reading.methods, out);
+    }
+    out += ",\"lines\":[";
     for (std::size_t i = 0; i < reading.input.size(); ++i) {
         if (i > 0)
             out += ',';
         appendNumber(out, reading.input[i]);
     }
     out += "],\"shield\":";
-    appendShield(shieldOf(reading), out);
+    appendShield(shield, reading.methods, out);
     out += "}\n";
 }
 
-void ReadingJsonWriter::appendShield(const geomancy::ShieldChart& shield, std::string& out) const {
+void ReadingJsonWriter::appendShield(const geomancy::ShieldChart& shield,
+                                     const ReadingMethods& methods, std::string& out) const {
     const auto figure = [&](int place) -> const std::string& {
-        return shieldFigures_[static_cast<std::size_t>(
-            geomancy::identifyFigure(shield[static_cast<ShieldPlace>(place)]).value())];
+        return shieldFigure(shield[static_cast<ShieldPlace>(place)]);
     };
     const auto figures = [&](int first) {
         out += '[';
@@ -177,7 +216,9 @@ void ReadingJsonWriter::appendShield(const geomancy::ShieldChart& shield, std::s
     out += "{\"daughters\":";
     figures(place(ShieldPlace::Daughter1));
     out += ",\"index\":";
-    appendNumber(out, shield.index);
+    appendNumber(out, geomancy::indexHouse(shield, methods.index));
+    out += ",\"indexMethod\":";
+    appendName(out, geomancy::indexMethodName(methods.index));
     out += ",\"judge\":";
     out += figure(place(ShieldPlace::Judge));
     out += ",\"leftWitness\":";
@@ -190,13 +231,110 @@ void ReadingJsonWriter::appendShield(const geomancy::ShieldChart& shield, std::s
     out += figure(place(ShieldPlace::Reconciler));
     out += ",\"rightWitness\":";
     out += figure(place(ShieldPlace::RightWitness));
-    out += ",\"viaPuncti\":[";
-    for (int i = 0; i < shield.viaPunctiLength; ++i) {
+    out += ",\"viaPuncti\":";
+    const auto single = geomancy::viaPunctiPaths(shield, geomancy::ViaPunctiMethod::Single);
+    appendPath(single.empty() ? std::vector<ShieldPlace>{} : single.front(), out);
+    out += ",\"viaPunctiMethod\":";
+    appendName(out, geomancy::viaPunctiMethodName(methods.viaPuncti));
+    out += ",\"viaPunctiPaths\":[";
+    const auto paths = methods.viaPuncti == geomancy::ViaPunctiMethod::Single
+                           ? single
+                           : geomancy::viaPunctiPaths(shield, methods.viaPuncti);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
         if (i > 0)
             out += ',';
-        out += placeNames_[static_cast<std::size_t>(shield.viaPuncti[static_cast<std::size_t>(i)])];
+        appendPath(paths[i], out);
     }
     out += "]}";
+}
+
+void ReadingJsonWriter::appendPath(const std::vector<ShieldPlace>& path, std::string& out) const {
+    out += '[';
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += placeNames_[geomancy::slotOf(path[i])];
+    }
+    out += ']';
+}
+
+void ReadingJsonWriter::appendHouseChart(const geomancy::ShieldChart& shield,
+                                         geomancy::HouseScheme scheme, std::string& out) const {
+    const geomancy::HouseChart chart = geomancy::setInHouses(shield, scheme);
+    const auto& ends = houseChartEnds_[static_cast<std::size_t>(scheme)];
+    out += "{\"houses\":[";
+    for (std::size_t h = 0; h < ends.size(); ++h) {
+        if (h > 0)
+            out += ',';
+        out += "{\"figure\":";
+        out += shieldFigure(chart.figures[h]);
+        out += ends[h];
+    }
+    out += "],\"scheme\":";
+    appendName(out, geomancy::houseSchemeName(scheme));
+    out += '}';
+}
+
+void ReadingJsonWriter::appendJudgement(const geomancy::ShieldChart& shield,
+                                        const ReadingMethods& methods, std::string& out) const {
+    const geomancy::Judgement judgement =
+        geomancy::judgeQuestion(geomancy::setInHouses(shield, methods.scheme), *methods.quesited);
+    const auto houses = [&](const auto& numbers) {
+        out += '[';
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
+            if (i > 0)
+                out += ',';
+            appendNumber(out, numbers[i]);
+        }
+        out += ']';
+    };
+    out += "{\"companies\":[";
+    for (std::size_t c = 0; c < judgement.companies.size(); ++c) {
+        const geomancy::Company& company = judgement.companies[c];
+        if (c > 0)
+            out += ',';
+        out += "{\"houses\":";
+        houses(company.houses);
+        out += ",\"kinds\":[";
+        for (std::size_t k = 0; k < company.kinds.size(); ++k) {
+            if (k > 0)
+                out += ',';
+            appendName(out, geomancy::companyKindName(company.kinds[k]));
+        }
+        out += "],\"name\":";
+        appendName(out, company.kinds.empty() ? "none"
+                                              : geomancy::companyKindName(company.kinds.front()));
+        out += '}';
+    }
+    out += "],\"indications\":[";
+    for (std::size_t i = 0; i < judgement.indications.size(); ++i) {
+        const geomancy::Indication& indication = judgement.indications[i];
+        if (i > 0)
+            out += ',';
+        out += "{\"direction\":";
+        appendName(out, geomancy::aspectDirectionName(indication.direction));
+        out += ",\"figures\":[";
+        for (std::size_t f = 0; f < indication.figures.size(); ++f) {
+            if (f > 0)
+                out += ',';
+            out += figureNames_[static_cast<std::size_t>(
+                geomancy::identifyFigure(indication.figures[f]).value())];
+        }
+        out += "],\"houses\":";
+        houses(indication.houses);
+        out += ",\"kind\":";
+        appendName(out, geomancy::indicationKindName(indication.kind));
+        out += ",\"weight\":";
+        appendInteger(out, indication.weight);
+        out += '}';
+    }
+    out += "],\"querent\":1,\"quesited\":";
+    appendNumber(out, judgement.quesited);
+    out += ",\"total\":";
+    appendInteger(out, judgement.total);
+    out += ",\"verdict\":";
+    appendName(out, geomancy::verdictName(judgement.verdict));
+    out += '}';
 }
 
 } // namespace cli

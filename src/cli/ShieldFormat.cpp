@@ -54,7 +54,7 @@ geomancy::ShieldChart shieldOf(const ReadingResult& reading) {
     return geomancy::drawShieldChart(castings);
 }
 
-QStringList shieldText(const geomancy::ShieldChart& shield) {
+QStringList shieldText(const geomancy::ShieldChart& shield, const ReadingMethods& methods) {
     QStringList lines{QStringLiteral("Shield")};
     for (const std::vector<ShieldPlace>& row : Rows) {
         QString labels;
@@ -87,15 +87,29 @@ QStringList shieldText(const geomancy::ShieldChart& shield) {
                      QString::fromUtf8(row.title) + QLatin1Char(')');
     }
 
-    QStringList path;
-    for (int i = 0; i < shield.viaPunctiLength; ++i)
-        path << QLatin1String(
-            geomancy::shieldPlaceName(shield.viaPuncti[static_cast<std::size_t>(i)]));
-    lines << QString()
-          << QStringLiteral("Via Puncti: ") +
-                 (path.isEmpty() ? QStringLiteral("none (two dots in the Judge's head)")
-                                 : path.join(QStringLiteral(", ")))
-          << QStringLiteral("Index: ") + houseName(shield.index);
+    const auto pathText = [](const std::vector<ShieldPlace>& path) {
+        QStringList places;
+        for (ShieldPlace place : path)
+            places << QLatin1String(geomancy::shieldPlaceName(place));
+        return places.join(QStringLiteral(", "));
+    };
+    const auto paths = geomancy::viaPunctiPaths(shield, methods.viaPuncti);
+    lines << QString();
+    if (methods.viaPuncti == geomancy::ViaPunctiMethod::Single) {
+        lines << QStringLiteral("Via Puncti: ") +
+                     (paths.empty() ? QStringLiteral("none (two dots in the Judge's head)")
+                                    : pathText(paths.front()));
+    } else {
+        lines << QStringLiteral("Via Puncti, branching on the Judge's head line: %1 %2")
+                     .arg(paths.size())
+                     .arg(paths.size() == 1 ? QStringLiteral("way") : QStringLiteral("ways"));
+        for (const auto& path : paths)
+            lines << QStringLiteral("  ") + pathText(path);
+    }
+    lines << QStringLiteral("Index: ") + houseName(geomancy::indexHouse(shield, methods.index)) +
+                 (methods.index == geomancy::IndexMethod::Points
+                      ? QStringLiteral(", counting every dot")
+                      : QStringLiteral(", counting the single dots"));
     return lines;
 }
 

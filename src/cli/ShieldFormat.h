@@ -16,7 +16,7 @@ QString houseName(int number);
 
 // The shield as a picture of dots in the usual layout (Mothers and
 // Daughters on top, right to left, the Nieces, Witnesses and Judge below),
-// a legend naming every figure, the Via Puncti and the Index.
-QStringList shieldText(const geomancy::ShieldChart& shield);
+// a legend naming every figure, the Via Puncti and the Index by the methods.
+QStringList shieldText(const geomancy::ShieldChart& shield, const ReadingMethods& methods);
 
 } // namespace cli

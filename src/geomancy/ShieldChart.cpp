@@ -18,6 +18,37 @@ constexpr std::size_t firstParent(std::size_t child) {
     return 2 * (child - slotOf(ShieldPlace::Niece1));
 }
 
+const std::array<const char*, 2> IndexMethodNames{"points", "singles"};
+const std::array<const char*, 2> ViaPunctiMethodNames{"single", "branching"};
+
+template <typename Method>
+std::optional<Method> findMethod(const std::array<const char*, 2>& names, const std::string& name) {
+    for (std::size_t m = 0; m < names.size(); ++m) {
+        if (name == names[m])
+            return static_cast<Method>(m);
+    }
+    return std::nullopt;
+}
+
+// Extends `path` (ending at a place whose head matches) up the shield.
+void branch(const ShieldChart& chart, LineValue head, std::vector<ShieldPlace>& path,
+            std::vector<std::vector<ShieldPlace>>& paths) {
+    const std::size_t place = slotOf(path.back());
+    bool extended = false;
+    if (place >= slotOf(ShieldPlace::Niece1)) {
+        for (std::size_t parent = firstParent(place); parent <= firstParent(place) + 1; ++parent) {
+            if (chart.figures[parent].lines[0] != head)
+                continue;
+            extended = true;
+            path.push_back(static_cast<ShieldPlace>(parent));
+            branch(chart, head, path, paths);
+            path.pop_back();
+        }
+    }
+    if (!extended)
+        paths.push_back(path);
+}
+
 } // namespace
 
 const char* shieldPlaceName(ShieldPlace place) {
@@ -75,6 +106,52 @@ ShieldChart drawShieldChart(const std::array<GeomanticFigure, 8>& castings) {
         dots += dotCount(figures[place]);
     chart.index = dots % 12 == 0 ? 12 : dots % 12;
     return chart;
+}
+
+int singleDotCount(const GeomanticFigure& figure) {
+    int singles = 0;
+    for (LineValue value : figure.lines)
+        singles += value == 1 ? 1 : 0;
+    return singles;
+}
+
+const char* indexMethodName(IndexMethod method) {
+    return IndexMethodNames[static_cast<std::size_t>(method)];
+}
+
+std::optional<IndexMethod> findIndexMethod(const std::string& name) {
+    return findMethod<IndexMethod>(IndexMethodNames, name);
+}
+
+const char* viaPunctiMethodName(ViaPunctiMethod method) {
+    return ViaPunctiMethodNames[static_cast<std::size_t>(method)];
+}
+
+std::optional<ViaPunctiMethod> findViaPunctiMethod(const std::string& name) {
+    return findMethod<ViaPunctiMethod>(ViaPunctiMethodNames, name);
+}
+
+int indexHouse(const ShieldChart& chart, IndexMethod method) {
+    if (method == IndexMethod::Points)
+        return chart.index;
+    int singles = 0;
+    for (std::size_t place = 0; place <= slotOf(ShieldPlace::Niece4); ++place)
+        singles += singleDotCount(chart.figures[place]);
+    return singles % 12 == 0 ? 12 : singles % 12;
+}
+
+std::vector<std::vector<ShieldPlace>> viaPunctiPaths(const ShieldChart& chart,
+                                                     ViaPunctiMethod method) {
+    std::vector<std::vector<ShieldPlace>> paths;
+    if (method == ViaPunctiMethod::Single) {
+        if (chart.viaPunctiLength > 0)
+            paths.emplace_back(chart.viaPuncti.begin(),
+                               chart.viaPuncti.begin() + chart.viaPunctiLength);
+        return paths;
+    }
+    std::vector<ShieldPlace> path{ShieldPlace::Judge};
+    branch(chart, chart[ShieldPlace::Judge].lines[0], path, paths);
+    return paths;
 }
 
 } // namespace geomancy
