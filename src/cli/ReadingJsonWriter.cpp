@@ -89,7 +89,6 @@ ReadingJsonWriter::ReadingJsonWriter() {
             {QStringLiteral("name"), text(row.name)},
             {QStringLiteral("title"), text(row.title)},
         });
-        lineArrays_[i] = compact(lines);
     }
 
     // A placeholder string marks where each reading's own values go.
@@ -135,8 +134,9 @@ ReadingJsonWriter::ReadingJsonWriter() {
     }
 }
 
-const std::string& ReadingJsonWriter::shieldFigure(const geomancy::GeomanticFigure& figure) const {
-    return shieldFigures_[static_cast<std::size_t>(geomancy::identifyFigure(figure).value())];
+const std::string& ReadingJsonWriter::shieldFigure(const ShieldRows& rows,
+                                                   ShieldPlace place) const {
+    return shieldFigures_[rows[geomancy::slotOf(place)]];
 }
 
 const std::string& ReadingJsonWriter::quotedPlanet(const std::string& name) const {
@@ -158,16 +158,26 @@ void ReadingJsonWriter::append(const ReadingResult& reading, std::string& out) c
         out += figureObjects_.at(row);
         out += ",\"house\":";
         appendNumber(out, casting.house);
-        out += ",\"lines\":";
-        out +=
-            lineArrays_[static_cast<std::size_t>(geomancy::identifyFigure(casting.figure).value())];
+        out += ",\"lines\":[";
+        for (std::size_t j = 0; j < casting.figure.lines.size(); ++j) {
+            if (j > 0)
+                out += ',';
+            appendNumber(out, casting.figure.lines[j]);
+        }
+        out += ']';
         out += ",\"number\":";
         appendNumber(out, casting.step->castNumber);
         out += '}';
     }
+    // Each figure of the shield is identified once, for the shield and the
+    // house chart alike.
     const geomancy::ShieldChart shield = shieldOf(reading);
+    ShieldRows rows{};
+    for (std::size_t place = 0; place < rows.size(); ++place)
+        rows[place] =
+            static_cast<std::size_t>(geomancy::identifyFigure(shield.figures[place]).value());
     out += "],\"houseChart\":";
-    appendHouseChart(shield, reading.methods.scheme, out);
+    appendHouseChart(rows, reading.methods.scheme, out);
     out += ",\"houses\":[";
     for (std::size_t h = 0; h < reading.houses.size(); ++h) {
         if (h > 0)
@@ -193,14 +203,14 @@ void ReadingJsonWriter::append(const ReadingResult& reading, std::string& out) c
         appendNumber(out, reading.input[i]);
     }
     out += "],\"shield\":";
-    appendShield(shield, reading.methods, out);
+    appendShield(shield, rows, reading.methods, out);
     out += "}\n";
 }
 
-void ReadingJsonWriter::appendShield(const geomancy::ShieldChart& shield,
+void ReadingJsonWriter::appendShield(const geomancy::ShieldChart& shield, const ShieldRows& rows,
                                      const ReadingMethods& methods, std::string& out) const {
     const auto figure = [&](int place) -> const std::string& {
-        return shieldFigure(shield[static_cast<ShieldPlace>(place)]);
+        return shieldFigure(rows, static_cast<ShieldPlace>(place));
     };
     const auto figures = [&](int first) {
         out += '[';
@@ -258,16 +268,15 @@ void ReadingJsonWriter::appendPath(const std::vector<ShieldPlace>& path, std::st
     out += ']';
 }
 
-void ReadingJsonWriter::appendHouseChart(const geomancy::ShieldChart& shield,
-                                         geomancy::HouseScheme scheme, std::string& out) const {
-    const geomancy::HouseChart chart = geomancy::setInHouses(shield, scheme);
+void ReadingJsonWriter::appendHouseChart(const ShieldRows& rows, geomancy::HouseScheme scheme,
+                                         std::string& out) const {
     const auto& ends = houseChartEnds_[static_cast<std::size_t>(scheme)];
     out += "{\"houses\":[";
     for (std::size_t h = 0; h < ends.size(); ++h) {
         if (h > 0)
             out += ',';
         out += "{\"figure\":";
-        out += shieldFigure(chart.figures[h]);
+        out += shieldFigure(rows, geomancy::placeInHouse(scheme, static_cast<int>(h + 1)));
         out += ends[h];
     }
     out += "],\"scheme\":";

@@ -26,19 +26,21 @@ public:
     void append(const ReadingResult& reading, std::string& out) const;
 
 private:
-    void appendShield(const geomancy::ShieldChart& shield, const ReadingMethods& methods,
-                      std::string& out) const;
-    void appendHouseChart(const geomancy::ShieldChart& shield, geomancy::HouseScheme scheme,
+    // The catalogue row of each place of the shield.
+    using ShieldRows = std::array<std::size_t, geomancy::ShieldPlaceCount>;
+
+    void appendShield(const geomancy::ShieldChart& shield, const ShieldRows& rows,
+                      const ReadingMethods& methods, std::string& out) const;
+    void appendHouseChart(const ShieldRows& rows, geomancy::HouseScheme scheme,
                           std::string& out) const;
     void appendJudgement(const geomancy::ShieldChart& shield, const ReadingMethods& methods,
                          std::string& out) const;
     void appendPath(const std::vector<geomancy::ShieldPlace>& path, std::string& out) const;
-    const std::string& shieldFigure(const geomancy::GeomanticFigure& figure) const;
+    const std::string& shieldFigure(const ShieldRows& rows, geomancy::ShieldPlace place) const;
     const std::string& quotedPlanet(const std::string& name) const;
 
     std::array<std::string, geomancy::FigureCount> figureObjects_; // catalogue rows
     std::array<std::string, geomancy::FigureCount> shieldFigures_; // lines, name, title
-    std::array<std::string, geomancy::FigureCount> lineArrays_;
     std::array<std::string, geomancy::CastingCount> castingStarts_;
     std::array<std::string, geomancy::HouseCount> houseStarts_;
     std::array<std::string, geomancy::HouseCount> houseEnds_;
