@@ -243,7 +243,7 @@ CheckResult checkReadingsFile(const QString& path) {
     const bool opened =
         stdIn ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
     const QString name = stdIn ? QStringLiteral("standard input") : path;
-    if (!opened || (!stdIn && !QFile::exists(path))) {
+    if (!opened) {
         CheckResult result;
         result.status = 2;
         result.error = QStringLiteral("cannot read %1: %2").arg(name, file.errorString());
