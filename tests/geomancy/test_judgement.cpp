@@ -89,7 +89,6 @@ private slots:
     void indexAndViaPunctiByEachMethod_data();
     void indexAndViaPunctiByEachMethod();
     void selfCheckHoldsAndCatchesABrokenShield();
-    void namesOfSchemesAndMethodsGoBothWays();
 };
 
 void TestJudgement::houseChartsWorkedByHand_data() {
@@ -326,17 +325,6 @@ void TestJudgement::selfCheckHoldsAndCatchesABrokenShield() {
         for (std::size_t i = 0; i < tally.size(); ++i)
             QVERIFY2(tally[i].holds == (i != rule), tally[i].rule.c_str());
     }
-}
-
-void TestJudgement::namesOfSchemesAndMethodsGoBothWays() {
-    for (int s = 0; s < HouseSchemeCount; ++s) {
-        const auto scheme = static_cast<HouseScheme>(s);
-        QCOMPARE(findHouseScheme(houseSchemeName(scheme)), std::optional{scheme});
-    }
-    QCOMPARE(findIndexMethod("singles"), std::optional{IndexMethod::Singles});
-    QCOMPARE(findViaPunctiMethod("branching"), std::optional{ViaPunctiMethod::Branching});
-    QVERIFY(!findHouseScheme("Agrippa") && !findIndexMethod("") && !findViaPunctiMethod("both"));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, judgeQuestion(HouseChart{}, 1));
 }
 
 QTEST_APPLESS_MAIN(TestJudgement)
