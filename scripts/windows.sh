@@ -203,6 +203,10 @@ compare_reading --lines 1,2,3
 compare_reading --figures puella,albus,fortuna-minor,caput-draconis
 compare_reading --seed 7 --count 3
 compare_reading --seed 7 --count 3 --format json
+compare_reading --seed 7 --house-chart golden-dawn --question 7
+compare_reading --figures puer,caput-draconis,tristitia,albus --house-chart agrippa --question 4 --index singles --via-puncti branching --format json
+compare_reading --question 13
+compare_reading --verify
 compare_reading --figures puella,albus,via
 compare_reading --seed 18446744073709551616
 compare_reading --format xml

@@ -15,9 +15,11 @@ public:
 };
 
 // The eight presses of the casting button, as the main window makes them.
-ReadingResult run(geomancy::RandomSource& random, const CastLineValues* entered) {
+ReadingResult run(geomancy::RandomSource& random, const CastLineValues* entered,
+                  const ReadingMethods& methods) {
     geomancy::Reading reading(random);
     ReadingResult result;
+    result.methods = methods;
     for (int k = 1; k <= geomancy::CastingCount; ++k) {
         const auto index = static_cast<std::size_t>(k - 1);
         CastingResult& casting = result.castings[index];
@@ -51,13 +53,13 @@ ReadingResult run(geomancy::RandomSource& random, const CastLineValues* entered)
 
 } // namespace
 
-ReadingResult castReading(geomancy::RandomSource& random) {
-    return run(random, nullptr);
+ReadingResult castReading(geomancy::RandomSource& random, const ReadingMethods& methods) {
+    return run(random, nullptr, methods);
 }
 
-ReadingResult castReading(const CastLineValues& lines) {
+ReadingResult castReading(const CastLineValues& lines, const ReadingMethods& methods) {
     NoDraws none;
-    return run(none, &lines);
+    return run(none, &lines, methods);
 }
 
 } // namespace cli

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "geomancy/GeomanticFigure.h"
+#include "geomancy/HouseChart.h"
 #include "geomancy/RandomSource.h"
 #include "geomancy/Reading.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,17 +31,27 @@ struct HouseResult {
     std::vector<std::string> planets; // the lines of the house cell, in casting order
 };
 
+// How the shield is read: the house chart, the Index and the Via Puncti,
+// and the question judged, if any.
+struct ReadingMethods {
+    geomancy::HouseScheme scheme = geomancy::HouseScheme::Sequential;
+    geomancy::IndexMethod index = geomancy::IndexMethod::Points;
+    geomancy::ViaPunctiMethod viaPuncti = geomancy::ViaPunctiMethod::Single;
+    std::optional<int> quesited; // 2 to 12
+};
+
 // A whole reading of eight castings, ready to be printed.
 struct ReadingResult {
+    ReadingMethods methods;
     CastLineValues input{};
     std::array<CastingResult, geomancy::CastingCount> castings;
     std::array<HouseResult, geomancy::HouseCount> houses;
 };
 
 // The eight presses of the casting button, drawing castings 1 to 4 from `random`.
-ReadingResult castReading(geomancy::RandomSource& random);
+ReadingResult castReading(geomancy::RandomSource& random, const ReadingMethods& methods = {});
 
 // The same eight presses, with castings 1 to 4 cast by hand (each value 1 or 2).
-ReadingResult castReading(const CastLineValues& lines);
+ReadingResult castReading(const CastLineValues& lines, const ReadingMethods& methods = {});
 
 } // namespace cli

@@ -7,19 +7,27 @@
 
 namespace cli {
 
+namespace {
+
+// The catalogue's row of a name as people write it. Blanks, hyphens and
+// underscores are left out, and the catalogue's spelling is found again by
+// trying the name whole and with one blank at each place: every catalogue
+// name is one word or two joined by a blank, and no two of them differ only
+// in where the blank stands.
 std::optional<int> figureRowByName(const QString& name) {
-    // Blanks, hyphens and underscores are left out on both sides: no two
-    // of the sixteen names differ only in them.
     static const QRegularExpression separators(QStringLiteral("[\\s_-]"));
-    const QString wanted = QString(name).remove(separators).toUpper();
-    const auto& catalogue = geomancy::figureCatalogue();
-    for (std::size_t row = 0; row < catalogue.size(); ++row) {
-        if (!wanted.isEmpty() &&
-            wanted == QString::fromUtf8(catalogue[row].name).remove(separators))
-            return static_cast<int>(row);
+    const std::string wanted = QString(name).remove(separators).toUpper().toStdString();
+    if (std::optional<int> row = geomancy::findCatalogueRow(wanted))
+        return row;
+    for (std::size_t blank = 1; blank < wanted.size(); ++blank) {
+        if (std::optional<int> row =
+                geomancy::findCatalogueRow(wanted.substr(0, blank) + ' ' + wanted.substr(blank)))
+            return row;
     }
     return std::nullopt;
 }
+
+} // namespace
 
 std::optional<CastLineValues> parseFigureNames(const QString& text, QString& error) {
     const QStringList names = text.split(QLatin1Char(','));

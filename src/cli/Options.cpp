@@ -14,6 +14,12 @@ const QString LinesName = QStringLiteral("lines");
 const QString FormatName = QStringLiteral("format");
 const QString FiguresName = QStringLiteral("figures");
 const QString CountName = QStringLiteral("count");
+const QString HouseChartName = QStringLiteral("house-chart");
+const QString QuestionName = QStringLiteral("question");
+const QString IndexName = QStringLiteral("index");
+const QString ViaPunctiName = QStringLiteral("via-puncti");
+const QString CheckName = QStringLiteral("check");
+const QString VerifyName = QStringLiteral("verify");
 
 QString quoted(const QString& text) {
     return QLatin1Char('\'') + text + QLatin1Char('\'');
@@ -67,6 +73,33 @@ std::optional<int> parseCount(const QString& text, QString& error) {
     return count;
 }
 
+std::optional<int> parseQuestion(const QString& text, QString& error) {
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,2}$"));
+    const int house = digits.match(text).hasMatch() ? text.toInt() : 0;
+    if (house < 2 || house > geomancy::HouseCount) {
+        error = QStringLiteral("--question %1 is not a house from 2 to 12 (the querent is house 1)")
+                    .arg(quoted(text));
+        return std::nullopt;
+    }
+    return house;
+}
+
+// The value of a method option, one of the names the model knows it by.
+template <typename Method>
+bool parseMethod(const QCommandLineParser& parser, const QString& option,
+                 std::optional<Method> (*find)(const std::string&), const QString& names,
+                 Method& method, QString& error) {
+    if (!parser.isSet(option))
+        return true;
+    const QString value = parser.value(option);
+    if (const std::optional<Method> found = find(value.toStdString())) {
+        method = *found;
+        return true;
+    }
+    error = QStringLiteral("unknown --%1 %2; use %3").arg(option, quoted(value), names);
+    return false;
+}
+
 } // namespace
 
 void addReadingOptions(QCommandLineParser& parser) {
@@ -90,6 +123,28 @@ void addReadingOptions(QCommandLineParser& parser) {
                       QStringLiteral("N")});
     parser.addOption({FormatName, QStringLiteral("Output format: text (default) or json."),
                       QStringLiteral("text|json"), QStringLiteral("text")});
+    parser.addOption({HouseChartName,
+                      QStringLiteral("How the twelve shield figures are set in the houses: "
+                                     "sequential (default), agrippa or golden-dawn."),
+                      QStringLiteral("SCHEME")});
+    parser.addOption({QuestionName,
+                      QStringLiteral("Judge the quesited house H (2 to 12) against house 1, "
+                                     "the querent, in the house chart."),
+                      QStringLiteral("H")});
+    parser.addOption({IndexName,
+                      QStringLiteral("Count the Index from every dot of houses 1-12 (points, "
+                                     "the default) or their single dots (singles)."),
+                      QStringLiteral("points|singles")});
+    parser.addOption({ViaPunctiName,
+                      QStringLiteral("Trace the Via Puncti by the single dot (single, the "
+                                     "default) or by every matching head (branching)."),
+                      QStringLiteral("single|branching")});
+    parser.addOption({CheckName,
+                      QStringLiteral("Work again every reading of FILE (written by --format json; "
+                                     "- is standard input) and report where it differs."),
+                      QStringLiteral("FILE")});
+    parser.addOption({VerifyName, QStringLiteral("Check the rules every chart keeps over all "
+                                                 "65,536 sets of Mothers.")});
 }
 
 ParsedOptions readReadingOptions(const QCommandLineParser& parser) {
@@ -103,10 +158,25 @@ ParsedOptions readReadingOptions(const QCommandLineParser& parser) {
                     .arg(quoted(parser.positionalArguments().first()));
         return parsed;
     }
-    for (const QString& name : {SeedName, LinesName, FiguresName, CountName, FormatName}) {
+    const QStringList all{SeedName,      LinesName,      FiguresName,  CountName,
+                          FormatName,    HouseChartName, QuestionName, IndexName,
+                          ViaPunctiName, CheckName,      VerifyName};
+    for (const QString& name : all) {
         if (parser.values(name).size() > 1) {
             error = QStringLiteral("--%1 is given more than once").arg(name);
             return parsed;
+        }
+    }
+    for (const QString& alone : {CheckName, VerifyName}) {
+        for (const QString& name : all) {
+            if (name != alone && parser.isSet(alone) && parser.isSet(name)) {
+                error =
+                    QStringLiteral("--%1 takes no other option: %2")
+                        .arg(alone, alone == CheckName
+                                        ? QStringLiteral("each reading's file names its methods")
+                                        : QStringLiteral("it checks every set of Mothers"));
+                return parsed;
+            }
         }
     }
     if (parser.isSet(LinesName) && parser.isSet(FiguresName)) {
@@ -148,6 +218,23 @@ ParsedOptions readReadingOptions(const QCommandLineParser& parser) {
         if (!parsed.options.count)
             return parsed;
     }
+    ReadingMethods& methods = parsed.options.methods;
+    if (!parseMethod(parser, HouseChartName, &geomancy::findHouseScheme,
+                     QStringLiteral("sequential, agrippa or golden-dawn"), methods.scheme, error) ||
+        !parseMethod(parser, IndexName, &geomancy::findIndexMethod,
+                     QStringLiteral("points or singles"), methods.index, error) ||
+        !parseMethod(parser, ViaPunctiName, &geomancy::findViaPunctiMethod,
+                     QStringLiteral("single or branching"), methods.viaPuncti, error))
+        return parsed;
+    if (parser.isSet(QuestionName)) {
+        methods.quesited = parseQuestion(parser.value(QuestionName), error);
+        if (!methods.quesited)
+            return parsed;
+    }
+    if (parser.isSet(CheckName))
+        parsed.options.check = parser.value(CheckName);
+    parsed.options.verify = parser.isSet(VerifyName);
+
     if (parser.isSet(LinesName))
         parsed.options.lines = parseLines(parser.value(LinesName), error);
     if (parser.isSet(FiguresName))
@@ -181,8 +268,23 @@ QString readingDescription() {
         "Witness add Nieces 1+2 and 3+4, the Judge adds the Witnesses and the\n"
         "Reconciler the Judge and Mother 1. The Via Puncti follows the single dot\n"
         "of the Judge's head up to one Mother or Daughter; a Judge with two dots\n"
-        "in its head has none. The Index is the house given by the dots of the\n"
-        "Mothers, Daughters and Nieces modulo 12 (0 is 12).\n"
+        "in its head has none (--via-puncti branching follows every figure whose\n"
+        "head line equals the Judge's and lists every path). The Index is the\n"
+        "house given by the dots of the Mothers, Daughters and Nieces modulo 12\n"
+        "(0 is 12); --index singles counts their single dots only.\n"
+        "\n"
+        "The house chart sets those twelve figures in the houses: sequential\n"
+        "(house n is place n), agrippa (M1 1, M2 10, M3 7, M4 4, D1 2, D2 11, D3 8,\n"
+        "D4 5, N1 3, N2 12, N3 9, N4 6) or golden-dawn (M1 10, M2 1, M3 4, M4 7,\n"
+        "D1 11, D2 2, D3 5, D4 8, N1 12, N2 3, N3 6, N4 9). --question H judges\n"
+        "house H against house 1: occupation +5, conjunction, mutation and\n"
+        "translation +4 (each once), trine and sextile +3, square -3, opposition\n"
+        "-4 (each aspect), impedition -5; and the company of both pairs of houses.\n"
+        "The manual page azivoder-reading(1) states every rule.\n"
+        "\n"
+        "--check FILE works again every reading --format json wrote and reports\n"
+        "each place where the file differs (exit 1); --verify checks the rules\n"
+        "every chart keeps over all 65,536 sets of Mothers.\n"
         "\n"
         "--format json writes one object (one per line with --count); the keys\n"
         "of every object are in alphabetical order:\n"
@@ -191,15 +293,21 @@ QString readingDescription() {
         "            number (1-8); figure holds the figure's catalogue row:\n"
         "            bodyPart, day, direction, element, keyword, name, planet,\n"
         "            quality, sign, significance, title\n"
+        "  houseChart  houses (twelve: figure, house, place) and scheme\n"
         "  houses    twelve objects: ascendant (true for house 1), house\n"
         "            (1-12), planets (in casting order), sign\n"
+        "  judgement with --question: companies, indications (direction,\n"
+        "            figures, houses, kind, weight), querent, quesited, total,\n"
+        "            verdict\n"
         "  lines     the sixteen line values of castings 1-4\n"
         "  shield    daughters, mothers, nieces (four figures each), judge,\n"
         "            leftWitness, reconciler, rightWitness (each lines, name,\n"
-        "            title), index (1-12) and viaPuncti (\"Judge\", a Witness, a\n"
-        "            Niece, a Mother or Daughter; empty without a path)\n"
+        "            title), index (1-12), indexMethod, viaPuncti (\"Judge\", a\n"
+        "            Witness, a Niece, a Mother or Daughter; empty without a\n"
+        "            path), viaPunctiMethod and viaPunctiPaths (the method's)\n"
         "\n"
-        "Exit status: 0 on success, 2 for bad input (nothing is printed then\n"
+        "Exit status: 0 on success, 1 for a reading --check finds altered or a\n"
+        "rule --verify finds broken, 2 for bad input (nothing is printed then\n"
         "but a one-line message on standard error).");
 }
 

@@ -19,6 +19,9 @@ struct Options {
     std::optional<std::uint64_t> seed;
     std::optional<CastLineValues> lines; // from --lines or --figures
     std::optional<int> count;            // --count: readings in bulk, 1 to MaxCount
+    ReadingMethods methods;              // --house-chart, --index, --via-puncti, --question
+    std::optional<QString> check;        // --check: a file of readings, "-" for standard input
+    bool verify = false;                 // --verify: the self-check over every set of Mothers
 };
 
 constexpr int MaxCount = 1000000;
@@ -29,8 +32,9 @@ struct ParsedOptions {
     QString error; // empty when the command line is good
 };
 
-// Declares --seed, --lines, --figures, --count and --format (not --help
-// and --version).
+// Declares --seed, --lines, --figures, --count, --format, --house-chart,
+// --question, --index, --via-puncti, --check and --verify (not --help and
+// --version).
 void addReadingOptions(QCommandLineParser& parser);
 
 // Checks the values of a parser that has already parsed the arguments.

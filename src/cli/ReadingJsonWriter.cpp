@@ -2,6 +2,8 @@
 
 #include "cli/ShieldFormat.h"
 
+#include "geomancy/Judgement.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -50,6 +52,15 @@ void appendNumber(std::string& out, int value) {
     out += static_cast<char>('0' + value % 10);
 }
 
+// Weights and totals, which may be negative.
+void appendInteger(std::string& out, int value) {
+    out += std::to_string(value);
+}
+
+void appendName(std::string& out, const char* name) {
+    out += quoted(name);
+}
+
 } // namespace
 
 ReadingJsonWriter::ReadingJsonWriter() {
@@ -78,7 +89,6 @@ ReadingJsonWriter::ReadingJsonWriter() {
             {QStringLiteral("name"), text(row.name)},
             {QStringLiteral("title"), text(row.title)},
         });
-        lineArrays_[i] = compact(lines);
     }
 
     // A placeholder string marks where each reading's own values go.
@@ -106,6 +116,27 @@ ReadingJsonWriter::ReadingJsonWriter() {
     }
     for (std::size_t p = 0; p < placeNames_.size(); ++p)
         placeNames_[p] = quoted(geomancy::shieldPlaceName(static_cast<ShieldPlace>(p)));
+    for (std::size_t i = 0; i < catalogue.size(); ++i)
+        figureNames_[i] = quoted(catalogue[i].name);
+    for (int s = 0; s < geomancy::HouseSchemeCount; ++s) {
+        const auto scheme = static_cast<geomancy::HouseScheme>(s);
+        for (int h = 1; h <= geomancy::HouseCount; ++h) {
+            const std::string json = compact(QJsonObject{
+                {QStringLiteral("figure"), 0},
+                {QStringLiteral("house"), h},
+                {QStringLiteral("place"),
+                 text(geomancy::shieldPlaceName(geomancy::placeInHouse(scheme, h)))},
+            });
+            // {"figure":0,"house":...}  without the opening part and its 0
+            houseChartEnds_[static_cast<std::size_t>(s)][static_cast<std::size_t>(h - 1)] =
+                json.substr(std::strlen("{\"figure\":0"));
+        }
+    }
+}
+
+const std::string& ReadingJsonWriter::shieldFigure(const ShieldRows& rows,
+                                                   ShieldPlace place) const {
+    return shieldFigures_[rows[geomancy::slotOf(place)]];
 }
 
 const std::string& ReadingJsonWriter::quotedPlanet(const std::string& name) const {
@@ -127,13 +158,27 @@ void ReadingJsonWriter::append(const ReadingResult& reading, std::string& out) c
         out += figureObjects_.at(row);
         out += ",\"house\":";
         appendNumber(out, casting.house);
-        out += ",\"lines\":";
-        out += lineArrays_[static_cast<std::size_t>(catalogueRowOf(casting.figure))];
+        out += ",\"lines\":[";
+        for (std::size_t j = 0; j < casting.figure.lines.size(); ++j) {
+            if (j > 0)
+                out += ',';
+            appendNumber(out, casting.figure.lines[j]);
+        }
+        out += ']';
         out += ",\"number\":";
         appendNumber(out, casting.step->castNumber);
         out += '}';
     }
-    out += "],\"houses\":[";
+    // Each figure of the shield is identified once, for the shield and the
+    // house chart alike.
+    const geomancy::ShieldChart shield = shieldOf(reading);
+    ShieldRows rows{};
+    for (std::size_t place = 0; place < rows.size(); ++place)
+        rows[place] =
+            static_cast<std::size_t>(geomancy::identifyFigure(shield.figures[place]).value());
+    out += "],\"houseChart\":";
+    appendHouseChart(rows, reading.methods.scheme, out);
+    out += ",\"houses\":[";
     for (std::size_t h = 0; h < reading.houses.size(); ++h) {
         if (h > 0)
             out += ',';
@@ -146,21 +191,26 @@ void ReadingJsonWriter::append(const ReadingResult& reading, std::string& out) c
         }
         out += houseEnds_[h];
     }
-    out += "],\"lines\":[";
+    out += ']';
+    if (reading.methods.quesited) {
+        out += ",\"judgement\":";
+        appendJudgement(shield, reading.methods, out);
+    }
+    out += ",\"lines\":[";
     for (std::size_t i = 0; i < reading.input.size(); ++i) {
         if (i > 0)
             out += ',';
         appendNumber(out, reading.input[i]);
     }
     out += "],\"shield\":";
-    appendShield(shieldOf(reading), out);
+    appendShield(shield, rows, reading.methods, out);
     out += "}\n";
 }
 
-void ReadingJsonWriter::appendShield(const geomancy::ShieldChart& shield, std::string& out) const {
+void ReadingJsonWriter::appendShield(const geomancy::ShieldChart& shield, const ShieldRows& rows,
+                                     const ReadingMethods& methods, std::string& out) const {
     const auto figure = [&](int place) -> const std::string& {
-        return shieldFigures_[static_cast<std::size_t>(
-            catalogueRowOf(shield[static_cast<ShieldPlace>(place)]))];
+        return shieldFigure(rows, static_cast<ShieldPlace>(place));
     };
     const auto figures = [&](int first) {
         out += '[';
@@ -176,7 +226,9 @@ void ReadingJsonWriter::appendShield(const geomancy::ShieldChart& shield, std::s
     out += "{\"daughters\":";
     figures(place(ShieldPlace::Daughter1));
     out += ",\"index\":";
-    appendNumber(out, shield.index);
+    appendNumber(out, geomancy::indexHouse(shield, methods.index));
+    out += ",\"indexMethod\":";
+    appendName(out, geomancy::indexMethodName(methods.index));
     out += ",\"judge\":";
     out += figure(place(ShieldPlace::Judge));
     out += ",\"leftWitness\":";
@@ -189,13 +241,109 @@ void ReadingJsonWriter::appendShield(const geomancy::ShieldChart& shield, std::s
     out += figure(place(ShieldPlace::Reconciler));
     out += ",\"rightWitness\":";
     out += figure(place(ShieldPlace::RightWitness));
-    out += ",\"viaPuncti\":[";
-    for (int i = 0; i < shield.viaPunctiLength; ++i) {
+    out += ",\"viaPuncti\":";
+    const auto single = geomancy::viaPunctiPaths(shield, geomancy::ViaPunctiMethod::Single);
+    appendPath(single.empty() ? std::vector<ShieldPlace>{} : single.front(), out);
+    out += ",\"viaPunctiMethod\":";
+    appendName(out, geomancy::viaPunctiMethodName(methods.viaPuncti));
+    out += ",\"viaPunctiPaths\":[";
+    const auto paths = methods.viaPuncti == geomancy::ViaPunctiMethod::Single
+                           ? single
+                           : geomancy::viaPunctiPaths(shield, methods.viaPuncti);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
         if (i > 0)
             out += ',';
-        out += placeNames_[static_cast<std::size_t>(shield.viaPuncti[static_cast<std::size_t>(i)])];
+        appendPath(paths[i], out);
     }
     out += "]}";
+}
+
+void ReadingJsonWriter::appendPath(const std::vector<ShieldPlace>& path, std::string& out) const {
+    out += '[';
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += placeNames_[geomancy::slotOf(path[i])];
+    }
+    out += ']';
+}
+
+void ReadingJsonWriter::appendHouseChart(const ShieldRows& rows, geomancy::HouseScheme scheme,
+                                         std::string& out) const {
+    const auto& ends = houseChartEnds_[static_cast<std::size_t>(scheme)];
+    out += "{\"houses\":[";
+    for (std::size_t h = 0; h < ends.size(); ++h) {
+        if (h > 0)
+            out += ',';
+        out += "{\"figure\":";
+        out += shieldFigure(rows, geomancy::placeInHouse(scheme, static_cast<int>(h + 1)));
+        out += ends[h];
+    }
+    out += "],\"scheme\":";
+    appendName(out, geomancy::houseSchemeName(scheme));
+    out += '}';
+}
+
+void ReadingJsonWriter::appendJudgement(const geomancy::ShieldChart& shield,
+                                        const ReadingMethods& methods, std::string& out) const {
+    const geomancy::Judgement judgement =
+        geomancy::judgeQuestion(geomancy::setInHouses(shield, methods.scheme), *methods.quesited);
+    const auto houses = [&](const auto& numbers) {
+        out += '[';
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
+            if (i > 0)
+                out += ',';
+            appendNumber(out, numbers[i]);
+        }
+        out += ']';
+    };
+    out += "{\"companies\":[";
+    for (std::size_t c = 0; c < judgement.companies.size(); ++c) {
+        const geomancy::Company& company = judgement.companies[c];
+        if (c > 0)
+            out += ',';
+        out += "{\"houses\":";
+        houses(company.houses);
+        out += ",\"kinds\":[";
+        for (std::size_t k = 0; k < company.kinds.size(); ++k) {
+            if (k > 0)
+                out += ',';
+            appendName(out, geomancy::companyKindName(company.kinds[k]));
+        }
+        out += "],\"name\":";
+        appendName(out, company.kinds.empty() ? "none"
+                                              : geomancy::companyKindName(company.kinds.front()));
+        out += '}';
+    }
+    out += "],\"indications\":[";
+    for (std::size_t i = 0; i < judgement.indications.size(); ++i) {
+        const geomancy::Indication& indication = judgement.indications[i];
+        if (i > 0)
+            out += ',';
+        out += "{\"direction\":";
+        appendName(out, geomancy::aspectDirectionName(indication.direction));
+        out += ",\"figures\":[";
+        for (std::size_t f = 0; f < indication.figures.size(); ++f) {
+            if (f > 0)
+                out += ',';
+            out += figureNames_[static_cast<std::size_t>(
+                geomancy::identifyFigure(indication.figures[f]).value())];
+        }
+        out += "],\"houses\":";
+        houses(indication.houses);
+        out += ",\"kind\":";
+        appendName(out, geomancy::indicationKindName(indication.kind));
+        out += ",\"weight\":";
+        appendInteger(out, indication.weight);
+        out += '}';
+    }
+    out += "],\"querent\":1,\"quesited\":";
+    appendNumber(out, judgement.quesited);
+    out += ",\"total\":";
+    appendInteger(out, judgement.total);
+    out += ",\"verdict\":";
+    appendName(out, geomancy::verdictName(judgement.verdict));
+    out += '}';
 }
 
 } // namespace cli

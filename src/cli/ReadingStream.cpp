@@ -20,12 +20,13 @@ bool flush(std::string& buffer, std::FILE* out) {
 
 } // namespace
 
-bool writeReadings(int count, OutputFormat format, geomancy::RandomSource& random, std::FILE* out) {
+bool writeReadings(int count, OutputFormat format, const ReadingMethods& methods,
+                   geomancy::RandomSource& random, std::FILE* out) {
     const ReadingJsonWriter writer;
     std::string buffer;
     buffer.reserve(2 * BufferSize);
     for (int i = 0; i < count; ++i) {
-        const ReadingResult reading = castReading(random);
+        const ReadingResult reading = castReading(random, methods);
         if (format == OutputFormat::Json) {
             writer.append(reading, buffer);
         } else {

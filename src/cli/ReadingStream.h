@@ -12,6 +12,7 @@ namespace cli {
 // soon as it is made: JSON Lines, or texts separated by a blank line. Only
 // a fixed-size buffer is held, however many readings there are. False when
 // writing failed.
-bool writeReadings(int count, OutputFormat format, geomancy::RandomSource& random, std::FILE* out);
+bool writeReadings(int count, OutputFormat format, const ReadingMethods& methods,
+                   geomancy::RandomSource& random, std::FILE* out);
 
 } // namespace cli

@@ -3,8 +3,6 @@
 #include "geomancy/FigureCatalogue.h"
 #include "geomancy/Reading.h"
 
-#include <stdexcept>
-
 namespace cli {
 
 namespace {
@@ -35,23 +33,19 @@ const std::array<std::vector<ShieldPlace>, 4> Rows{{
     {ShieldPlace::Judge, ShieldPlace::Reconciler},
 }};
 
-std::size_t at(ShieldPlace place) {
-    return static_cast<std::size_t>(place);
-}
-
 void put(QString& line, int column, const QString& text) {
     if (line.size() < column + text.size())
         line = line.leftJustified(column + text.size());
     line.replace(column, text.size(), text);
 }
 
-QString house(int number) {
+} // namespace
+
+QString houseName(int number) {
     return QStringLiteral("house %1 (%2)")
         .arg(number)
         .arg(QLatin1String(geomancy::houseSigns()[static_cast<std::size_t>(number - 1)]));
 }
-
-} // namespace
 
 geomancy::ShieldChart shieldOf(const ReadingResult& reading) {
     std::array<geomancy::GeomanticFigure, 8> castings;
@@ -60,34 +54,14 @@ geomancy::ShieldChart shieldOf(const ReadingResult& reading) {
     return geomancy::drawShieldChart(castings);
 }
 
-int catalogueRowOf(const geomancy::GeomanticFigure& figure) {
-    static const std::array<int, 16> rows = [] {
-        std::array<int, 16> table{};
-        for (int code = 0; code < 16; ++code) {
-            geomancy::GeomanticFigure pattern;
-            for (std::size_t j = 0; j < 4; ++j)
-                pattern.lines[j] = static_cast<geomancy::LineValue>(1 + ((code >> (3 - j)) & 1));
-            table[static_cast<std::size_t>(code)] = *geomancy::identifyFigure(pattern);
-        }
-        return table;
-    }();
-    unsigned code = 0;
-    for (geomancy::LineValue value : figure.lines) {
-        if (value != 1 && value != 2)
-            throw std::invalid_argument("a line value is neither 1 nor 2");
-        code = code << 1 | static_cast<unsigned>(value - 1);
-    }
-    return rows[code];
-}
-
-QStringList shieldText(const geomancy::ShieldChart& shield) {
+QStringList shieldText(const geomancy::ShieldChart& shield, const ReadingMethods& methods) {
     QStringList lines{QStringLiteral("Shield")};
     for (const std::vector<ShieldPlace>& row : Rows) {
         QString labels;
         std::array<QString, 4> dots;
         for (ShieldPlace place : row) {
-            const int centre = Centres[at(place)];
-            const QString label = QLatin1String(Labels[at(place)]);
+            const int centre = Centres[geomancy::slotOf(place)];
+            const QString label = QLatin1String(Labels[geomancy::slotOf(place)]);
             put(labels, centre - (label.size() - 1) / 2, label);
             for (std::size_t j = 0; j < 4; ++j) {
                 if (shield[place].lines[j] == 1)
@@ -104,23 +78,38 @@ QStringList shieldText(const geomancy::ShieldChart& shield) {
 
     for (int p = 0; p < geomancy::ShieldPlaceCount; ++p) {
         const auto place = static_cast<ShieldPlace>(p);
-        const geomancy::CatalogueRow& row =
-            geomancy::figureCatalogue()[static_cast<std::size_t>(catalogueRowOf(shield[place]))];
-        lines << QStringLiteral("  ") + QString::fromLatin1(Labels[at(place)]).leftJustified(4) +
+        const geomancy::CatalogueRow& row = geomancy::figureCatalogue()[static_cast<std::size_t>(
+            geomancy::identifyFigure(shield[place]).value())];
+        lines << QStringLiteral("  ") +
+                     QString::fromLatin1(Labels[geomancy::slotOf(place)]).leftJustified(4) +
                      QString::fromLatin1(geomancy::shieldPlaceName(place)).leftJustified(15) +
                      QString::fromUtf8(row.name) + QStringLiteral(" (") +
                      QString::fromUtf8(row.title) + QLatin1Char(')');
     }
 
-    QStringList path;
-    for (int i = 0; i < shield.viaPunctiLength; ++i)
-        path << QLatin1String(
-            geomancy::shieldPlaceName(shield.viaPuncti[static_cast<std::size_t>(i)]));
-    lines << QString()
-          << QStringLiteral("Via Puncti: ") +
-                 (path.isEmpty() ? QStringLiteral("none (two dots in the Judge's head)")
-                                 : path.join(QStringLiteral(", ")))
-          << QStringLiteral("Index: ") + house(shield.index);
+    const auto pathText = [](const std::vector<ShieldPlace>& path) {
+        QStringList places;
+        for (ShieldPlace place : path)
+            places << QLatin1String(geomancy::shieldPlaceName(place));
+        return places.join(QStringLiteral(", "));
+    };
+    const auto paths = geomancy::viaPunctiPaths(shield, methods.viaPuncti);
+    lines << QString();
+    if (methods.viaPuncti == geomancy::ViaPunctiMethod::Single) {
+        lines << QStringLiteral("Via Puncti: ") +
+                     (paths.empty() ? QStringLiteral("none (two dots in the Judge's head)")
+                                    : pathText(paths.front()));
+    } else {
+        lines << QStringLiteral("Via Puncti, branching on the Judge's head line: %1 %2")
+                     .arg(paths.size())
+                     .arg(paths.size() == 1 ? QStringLiteral("way") : QStringLiteral("ways"));
+        for (const auto& path : paths)
+            lines << QStringLiteral("  ") + pathText(path);
+    }
+    lines << QStringLiteral("Index: ") + houseName(geomancy::indexHouse(shield, methods.index)) +
+                 (methods.index == geomancy::IndexMethod::Points
+                      ? QStringLiteral(", counting every dot")
+                      : QStringLiteral(", counting the single dots"));
     return lines;
 }
 

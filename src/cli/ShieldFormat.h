@@ -11,13 +11,12 @@ namespace cli {
 // The shield chart of a reading's eight castings.
 geomancy::ShieldChart shieldOf(const ReadingResult& reading);
 
-// Catalogue row of each of the sixteen figures (indexed by its four lines,
-// head line first, as the bits of (line - 1) from the head down).
-int catalogueRowOf(const geomancy::GeomanticFigure& figure);
+// "house 3 (Gemini)": a house with its sign, as every text names one.
+QString houseName(int number);
 
 // The shield as a picture of dots in the usual layout (Mothers and
 // Daughters on top, right to left, the Nieces, Witnesses and Judge below),
-// a legend naming every figure, the Via Puncti and the Index.
-QStringList shieldText(const geomancy::ShieldChart& shield);
+// a legend naming every figure, the Via Puncti and the Index by the methods.
+QStringList shieldText(const geomancy::ShieldChart& shield, const ReadingMethods& methods);
 
 } // namespace cli

@@ -1,5 +1,6 @@
 #include "cli/TextFormat.h"
 
+#include "cli/QuestionFormat.h"
 #include "cli/ShieldFormat.h"
 
 #include "geomancy/FigureCatalogue.h"
@@ -18,30 +19,8 @@ QString dots(geomancy::LineValue value) {
     return value == 1 ? QStringLiteral("    *") : QStringLiteral("   * *");
 }
 
-QString house(int number) {
-    return QStringLiteral("house %1 (%2)")
-        .arg(number)
-        .arg(QLatin1String(geomancy::houseSigns()[static_cast<std::size_t>(number - 1)]));
-}
-
 QString field(const char* label, const char* value) {
     return QLatin1String(label) + QStringLiteral(": ") + QString::fromUtf8(value);
-}
-
-// Greedy word wrap of `text` into lines of at most `width` characters.
-QStringList wrapped(const QString& text, int width) {
-    QStringList lines;
-    QString line;
-    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
-            lines << line;
-            line.clear();
-        }
-        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
-    }
-    if (!line.isEmpty())
-        lines << line;
-    return lines;
 }
 
 QStringList castingBlock(const CastingResult& casting) {
@@ -64,7 +43,7 @@ QStringList castingBlock(const CastingResult& casting) {
     QStringList block{QStringLiteral("Casting %1: %2, %3")
                           .arg(casting.step->castNumber)
                           .arg(QLatin1String(casting.step->casting))
-                          .arg(house(casting.house))};
+                          .arg(houseName(casting.house))};
     for (int i = 0; i < texts.size(); ++i) {
         const QString left =
             i < 4 ? dots(casting.figure.lines[static_cast<std::size_t>(i)]) : QString();
@@ -74,6 +53,21 @@ QStringList castingBlock(const CastingResult& casting) {
 }
 
 } // namespace
+
+QStringList wrapped(const QString& text, int width) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+            lines << line;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
 
 QString formatText(const ReadingResult& reading) {
     QStringList values;
@@ -94,7 +88,11 @@ QString formatText(const ReadingResult& reading) {
         lines << (QStringLiteral("%1  ").arg(h.number, 4) +
                   QString::fromLatin1(h.sign).leftJustified(13) + names.join(QStringLiteral(", ")));
     }
-    lines << QString() << shieldText(shieldOf(reading));
+    const geomancy::ShieldChart shield = shieldOf(reading);
+    lines << QString() << shieldText(shield, reading.methods) << QString()
+          << houseChartText(shield, reading.methods);
+    if (reading.methods.quesited)
+        lines << QString() << judgementText(shield, reading.methods);
 
     for (QString& line : lines) {
         // An empty house would end in its sign's padding.

@@ -3,6 +3,7 @@
 #include "cli/CastReading.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace cli {
 
@@ -10,5 +11,8 @@ namespace cli {
 // lines ended by '\n'.
 constexpr int TextWidth = 80;
 QString formatText(const ReadingResult& reading);
+
+// Greedy word wrap of `text` into lines of at most `width` characters.
+QStringList wrapped(const QString& text, int width);
 
 } // namespace cli

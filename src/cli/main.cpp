@@ -1,12 +1,14 @@
 // azivoder-reading: one reading on standard output, as text or JSON, with
 // no window and no display.
 #include "cli/CastReading.h"
+#include "cli/CheckReadings.h"
 #include "cli/JsonFormat.h"
 #include "cli/Options.h"
 #include "cli/ReadingStream.h"
 #include "cli/TextFormat.h"
 
 #include "geomancy/RandomSource.h"
+#include "geomancy/SelfCheck.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -24,10 +26,34 @@ int refuse(const QString& problem) {
     return BadInput;
 }
 
-int print(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
+// 0 when all of `bytes` reached standard output, else 1.
+int print(const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+int print(const QString& text) {
+    return print(text.toUtf8());
+}
+
+// One line per rule with its count; 1 and the rule's name for a broken one.
+int verify() {
+    QByteArray out;
+    QByteArray broken;
+    for (const geomancy::RuleTally& tally : geomancy::tallyRules()) {
+        out += QByteArray(tally.holds ? "holds   " : "BROKEN  ") +
+               QByteArray::number(static_cast<qlonglong>(tally.count)).rightJustified(6) + "  " +
+               tally.rule.c_str() + '\n';
+        if (!tally.holds)
+            broken += QByteArray("broken: ") + tally.rule.c_str() + '\n';
+    }
+    out += broken.isEmpty() ? QByteArray("every rule holds\n") : broken;
+    return print(out) == 0 && broken.isEmpty() ? 0 : 1;
+}
+
+geomancy::ClockSeededRandom randomFor(const cli::Options& options) {
+    return options.seed ? geomancy::ClockSeededRandom(*options.seed)
+                        : geomancy::ClockSeededRandom();
 }
 
 } // namespace
@@ -58,27 +84,29 @@ int main(int argc, char* argv[]) {
     if (!parsed.error.isEmpty())
         return refuse(parsed.error);
     const cli::Options& options = parsed.options;
+    if (options.verify)
+        return verify();
+    if (options.check) {
+        const cli::CheckResult checked = cli::checkReadingsFile(*options.check);
+        if (checked.status == BadInput)
+            return refuse(checked.error);
+        return print(checked.report) == 0 ? checked.status : 1;
+    }
 
     if (options.count) {
-        geomancy::ClockSeededRandom random = options.seed
-                                                 ? geomancy::ClockSeededRandom(*options.seed)
-                                                 : geomancy::ClockSeededRandom();
-        return cli::writeReadings(*options.count, options.format, random, stdout) ? 0 : 1;
+        geomancy::ClockSeededRandom random = randomFor(options);
+        return cli::writeReadings(*options.count, options.format, options.methods, random, stdout)
+                   ? 0
+                   : 1;
     }
 
     cli::ReadingResult reading;
     if (options.lines) {
-        reading = cli::castReading(*options.lines);
+        reading = cli::castReading(*options.lines, options.methods);
     } else {
-        geomancy::ClockSeededRandom random = options.seed
-                                                 ? geomancy::ClockSeededRandom(*options.seed)
-                                                 : geomancy::ClockSeededRandom();
-        reading = cli::castReading(random);
+        geomancy::ClockSeededRandom random = randomFor(options);
+        reading = cli::castReading(random, options.methods);
     }
-
-    const QByteArray output = options.format == cli::OutputFormat::Json
-                                  ? cli::formatJson(reading)
-                                  : cli::formatText(reading).toUtf8();
-    std::fwrite(output.constData(), 1, static_cast<std::size_t>(output.size()), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return options.format == cli::OutputFormat::Json ? print(cli::formatJson(reading))
+                                                     : print(cli::formatText(reading));
 }

@@ -16,6 +16,14 @@ std::uint64_t clockSeed() {
     return ticks ^ (++counter * 0x9E3779B97F4A7C15ull);
 }
 
+// Both halves of the 64-bit seed go into the engine, so seeds that differ
+// only in the high half give different readings.
+void seedEngine(std::mt19937& engine, std::uint64_t seed) {
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed),
+                           static_cast<std::uint32_t>(seed >> 32)};
+    engine.seed(sequence);
+}
+
 } // namespace
 
 ClockSeededRandom::ClockSeededRandom() {
@@ -23,9 +31,7 @@ ClockSeededRandom::ClockSeededRandom() {
 }
 
 ClockSeededRandom::ClockSeededRandom(std::uint64_t seed) {
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed),
-                           static_cast<std::uint32_t>(seed >> 32)};
-    engine_.seed(sequence);
+    seedEngine(engine_, seed);
 }
 
 float ClockSeededRandom::next() {
@@ -36,10 +42,7 @@ float ClockSeededRandom::next() {
 }
 
 void ClockSeededRandom::seedFromClock() {
-    const std::uint64_t seed = clockSeed();
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed),
-                           static_cast<std::uint32_t>(seed >> 32)};
-    engine_.seed(sequence);
+    seedEngine(engine_, clockSeed());
 }
 
 } // namespace geomancy

@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <random>
@@ -206,6 +207,60 @@ QString workedLines() {
 
 const QString WorkedLines = workedLines();
 
+// The judgement's indications as "weight kind houses figures direction", from
+// the text's table (direction blank but for aspects) or from the JSON.
+QStringList judgementOfText(const QByteArray& output) {
+    const QStringList lines = textLines(output);
+    static const QRegularExpression row(
+        QStringLiteral(R"(^ +([+-]?\d+)  ([a-z]+) +(\d+, \d+) *(.*?) *(sinister|dexter)?$)"));
+    QStringList found;
+    for (qsizetype i = lines.indexOf(QRegularExpression(QStringLiteral("  weight  kind.*"))) + 1;
+         i > 0 && i < lines.size() && !lines[i].startsWith(QLatin1String("  Total")); ++i) {
+        const auto match = row.match(lines[i]);
+        if (match.hasMatch())
+            found << QStringList{match.captured(1), match.captured(2), match.captured(3),
+                                 match.captured(4), match.captured(5)}
+                         .join('/');
+    }
+    found << lines.filter(QRegularExpression(QStringLiteral("^  Total: |^Company of")));
+    return found;
+}
+
+QStringList judgementOfJson(const QByteArray& output) {
+    const QJsonObject judgement = QJsonDocument::fromJson(output)["judgement"].toObject();
+    QStringList found;
+    const auto joined = [](const QJsonArray& values) {
+        QStringList texts;
+        for (const QJsonValue& value : values)
+            texts << (value.isString() ? value.toString() : QString::number(value.toInt()));
+        return texts.join(", ");
+    };
+    for (const QJsonValue& value : judgement["indications"].toArray()) {
+        const int weight = value["weight"].toInt();
+        const QString direction = value["direction"].toString();
+        found << QStringList{(weight > 0 ? "+" : "") + QString::number(weight),
+                             value["kind"].toString(), joined(value["houses"].toArray()),
+                             joined(value["figures"].toArray()),
+                             direction == "none" ? QString() : direction}
+                     .join('/');
+    }
+    const int total = judgement["total"].toInt();
+    found << QStringLiteral("  Total: %1%2, %3")
+                 .arg(total > 0 ? "+" : "")
+                 .arg(total)
+                 .arg(judgement["verdict"].toString());
+    for (const QJsonValue& value : judgement["companies"].toArray()) {
+        QStringList kinds;
+        for (const QJsonValue& kind : value["kinds"].toArray())
+            kinds << kind.toString();
+        const QString first = kinds.isEmpty() ? QStringLiteral("none") : kinds.takeFirst();
+        found << QStringLiteral("Company of houses %1: %2%3")
+                     .arg(joined(value["houses"].toArray()).replace(", ", " and "), first,
+                          kinds.isEmpty() ? QString() : " (also " + kinds.join(", ") + ")");
+    }
+    return found;
+}
+
 } // namespace
 
 class TestReadingCli : public QObject {
@@ -229,6 +284,14 @@ private slots:
     void badInputIsRefused_data();
     void badInputIsRefused();
     void helpAndVersionSucceed();
+    void judgementIsTheSameInTextAndJson_data();
+    void judgementIsTheSameInTextAndJson();
+    void verifyCountsEveryRule();
+    void checkFindsWhatWasAltered_data();
+    void checkFindsWhatWasAltered();
+
+private:
+    QTemporaryDir files_;
 };
 
 void TestReadingCli::handCastReadingGivesTheWorkedChart_data() {
@@ -298,7 +361,10 @@ void TestReadingCli::jsonHoldsTheDocumentedKeys() {
     const Run r = run({"--seed", "3", "--format", "json"});
     const QJsonObject root = QJsonDocument::fromJson(r.out).object();
     const QJsonObject casting = root["castings"].toArray().at(0).toObject();
-    QCOMPARE(root.keys(), (QStringList{"castings", "houses", "lines", "shield"}));
+    QCOMPARE(root.keys(), (QStringList{"castings", "houseChart", "houses", "lines", "shield"}));
+    const Run judged = run({"--seed", "3", "--format", "json", "--question", "5"});
+    QCOMPARE(QJsonDocument::fromJson(judged.out).object().keys(),
+             (QStringList{"castings", "houseChart", "houses", "judgement", "lines", "shield"}));
     // The shield's keys are pinned by docs/reading.schema.json (cli_json_matches_schema).
     QCOMPARE(casting.keys(), (QStringList{"casting", "figure", "house", "lines", "number"}));
     QCOMPARE(casting["figure"].toObject().keys(),
@@ -371,20 +437,32 @@ void TestReadingCli::countAgreesWithSingleReadings_data() {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("seed");
     QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("methods");
     QTest::newRow("twelve JSON Lines from seed 7") << "json"
-                                                   << "7" << 12;
+                                                   << "7" << 12 << QStringList{};
     QTest::newRow("four texts from seed 2024") << "text"
-                                               << "2024" << 4;
-    QTest::newRow("one JSON Line from the largest seed") << "json"
-                                                         << "18446744073709551615" << 1;
+                                               << "2024" << 4 << QStringList{};
+    QTest::newRow("one JSON Line from the largest seed")
+        << "json"
+        << "18446744073709551615" << 1 << QStringList{};
+    QTest::newRow("six JSON Lines judged under agrippa by the other methods")
+        << "json"
+        << "31" << 6 << QStringList{"--question", "4",       "--house-chart", "agrippa",
+                                    "--index",    "singles", "--via-puncti",  "branching"};
+    QTest::newRow("three texts judged under golden-dawn")
+        << "text"
+        << "8" << 3 << QStringList{"--question", "11", "--house-chart", "golden-dawn"};
 }
 
 void TestReadingCli::countAgreesWithSingleReadings() {
     QFETCH(QString, format);
     QFETCH(QString, seed);
     QFETCH(int, count);
+    QFETCH(QStringList, methods);
     const bool json = format == QLatin1String("json");
-    const Run bulk = run({"--seed", seed, "--count", QString::number(count), "--format", format});
+    const Run bulk =
+        run(QStringList{"--seed", seed, "--count", QString::number(count), "--format", format} +
+            methods);
     QCOMPARE(bulk.exitCode, 0);
     QVERIFY(bulk.err.isEmpty());
 
@@ -409,7 +487,7 @@ void TestReadingCli::countAgreesWithSingleReadings() {
             input << describeJson(readings[i]).first().section(' ', 1);
         else if (i > 0)
             input << QString::fromUtf8(readings[i]).section('\n', 0, 0).section(": ", 1);
-        const Run single = run(input + QStringList{"--format", format});
+        const Run single = run(input + QStringList{"--format", format} + methods);
         QCOMPARE(single.exitCode, 0);
         if (json)
             QCOMPARE(readings[i],
@@ -446,18 +524,31 @@ void TestReadingCli::figuresAreTheReadingOfTheirLines() {
 
 void TestReadingCli::textOfTheSixteenFiguresMatchesTheGoldenFile() {
     // Four readings whose Mothers are the sixteen figures, so every text of
-    // the catalogue, the houses and the shield's layout are pinned byte for
-    // byte. After a deliberate change, write the file again with
+    // the catalogue, the houses, the shield's layout and the house chart are
+    // pinned byte for byte, and one judged question. After a deliberate
+    // change, write the file again with
     //   for m in VIA,POPULUS,CONJUNCTIO,CARCER ...; do azivoder-reading --figures "$m"; ...
-    // (the four below, separated by a blank line) and read the difference.
+    // (the five below, separated by a blank line) and read the difference.
     QFile file(QStringLiteral(GOLDEN_TEXT));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray golden = file.readAll();
     QByteArray out;
-    for (const char* mothers :
-         {"VIA,POPULUS,CONJUNCTIO,CARCER", "FORTUNA MAJOR,FORTUNA MINOR,ACQUISITIO,AMISSIO",
-          "LAETITIA,TRISTITIA,ALBUS,RUBEUS", "PUELLA,PUER,CAPUT DRACONIS,CAUDA DRACONIS"}) {
-        const Run r = run({"--figures", mothers});
+    // The fifth is a question judged under golden-dawn: CAUDA DRACONIS in
+    // house 1 (Mother 2) against FORTUNA MINOR in house 7 (Mother 4). CAUDA
+    // DRACONIS stands again in house 10 beside FORTUNA MINOR in 9: a
+    // mutation; POPULUS stands in 12 and in 8: a translation; from 10 CAUDA
+    // DRACONIS casts a dexter square on 7 ((7 - 10) mod 12 = 9), from 5 and 9
+    // FORTUNA MINOR trines on house 1 (8: dexter, 4: sinister).
+    // 4 + 4 - 3 + 3 + 3 = +11.
+    const QList<QStringList> readings{
+        {"--figures", "VIA,POPULUS,CONJUNCTIO,CARCER"},
+        {"--figures", "FORTUNA MAJOR,FORTUNA MINOR,ACQUISITIO,AMISSIO"},
+        {"--figures", "LAETITIA,TRISTITIA,ALBUS,RUBEUS"},
+        {"--figures", "PUELLA,PUER,CAPUT DRACONIS,CAUDA DRACONIS"},
+        {"--figures", "CAUDA DRACONIS,CAUDA DRACONIS,RUBEUS,FORTUNA MINOR", "--house-chart",
+         "golden-dawn", "--question", "7"}};
+    for (const QStringList& arguments : readings) {
+        const Run r = run(arguments);
         QCOMPARE(r.exitCode, 0);
         out += (out.isEmpty() ? "" : "\n") + r.out;
     }
@@ -516,6 +607,51 @@ void TestReadingCli::badInputIsRefused_data() {
         << QStringList{"--count", "2", "--figures", "via,via,via,via"} << "--count and --figures";
     QTest::newRow("a count given twice is refused")
         << QStringList{"--count", "2", "--count", "3"} << "more than once";
+    QTest::newRow("a house chart of no scheme is refused")
+        << QStringList{"--house-chart", "placidus"} << "'placidus'";
+    QTest::newRow("an Index of no method is refused") << QStringList{"--index", "dots"} << "'dots'";
+    QTest::newRow("a Via Puncti of no method is refused")
+        << QStringList{"--via-puncti", "both"} << "'both'";
+    QTest::newRow("a question of the querent's own house is refused")
+        << QStringList{"--question", "1"} << "'1'";
+    QTest::newRow("a question of house 13 is refused") << QStringList{"--question", "13"} << "'13'";
+    QTest::newRow("a question in words is refused")
+        << QStringList{"--question", "seven"} << "'seven'";
+    QTest::newRow("a question given twice is refused")
+        << QStringList{"--question", "4", "--question", "5"}
+        << "--question is given more than once";
+    QTest::newRow("a check with a seed is refused")
+        << QStringList{"--check", "-", "--seed", "4"} << "--check takes no other option";
+    QTest::newRow("a verify with a question is refused")
+        << QStringList{"--verify", "--question", "4"} << "--verify takes no other option";
+
+    // Files --check cannot read as readings.
+    const auto file = [this](const char* name, const QByteArray& contents) {
+        const QString path = files_.filePath(QLatin1String(name));
+        QFile out(path);
+        if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            out.write(contents);
+        return path;
+    };
+    const QByteArray reading = run({"--seed", "6", "--format", "json"}).out;
+    QByteArray three = reading;
+    three.replace("\"lines\": [\n                1,", "\"lines\": [\n                3,");
+    three.replace("\"lines\": [\n                2,", "\"lines\": [\n                3,");
+    QTest::newRow("a check of a missing file is refused")
+        << QStringList{"--check", files_.filePath("none.json")} << "cannot read";
+    QTest::newRow("a check of a folder is refused")
+        << QStringList{"--check", files_.path()} << "cannot read";
+    QTest::newRow("a check of a binary file is refused")
+        << QStringList{"--check", file("binary", QByteArray("{\0\1\2", 4))} << "is binary";
+    QTest::newRow("a check of a truncated reading is refused")
+        << QStringList{"--check", file("truncated", reading.left(reading.size() / 2))}
+        << "line 1 is not a reading";
+    QTest::newRow("a check of an empty file is refused")
+        << QStringList{"--check", file("empty", "\n")} << "holds no reading";
+    QTest::newRow("a check of JSON that is no reading is refused")
+        << QStringList{"--check", file("array", "[1, 2]")} << "no reading";
+    QTest::newRow("a check of a reading whose lines are not 1 or 2 is refused")
+        << QStringList{"--check", file("three", three)} << "line 1 is 3; each line is 1 or 2";
 }
 
 void TestReadingCli::badInputIsRefused() {
@@ -545,6 +681,168 @@ void TestReadingCli::helpAndVersionSucceed() {
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.startsWith("azivoder-reading "));
     QVERIFY(help.err.isEmpty() && version.err.isEmpty());
+}
+
+void TestReadingCli::judgementIsTheSameInTextAndJson_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("indications");
+    // Found by casting: each judges one of the three schemes and shows
+    // perfection, aspects or impedition.
+    QTest::newRow("a question under golden-dawn with a mutation, a translation and aspects")
+        << QStringList{"--lines",       "1,1,1,2,1,1,1,2,2,1,2,2,1,1,2,2",
+                       "--house-chart", "golden-dawn",
+                       "--question",    "7"}
+        << 5;
+    QTest::newRow("a question under agrippa with an occupation")
+        << QStringList{"--lines",       "2,2,1,2,2,2,1,2,1,2,1,1,1,2,2,1",
+                       "--house-chart", "agrippa",
+                       "--question",    "10"}
+        << 4;
+    QTest::newRow("an impeded question of the neighbouring house")
+        << QStringList{"--figures",     "puer,caput-draconis,tristitia,albus",
+                       "--house-chart", "golden-dawn",
+                       "--question",    "10"}
+        << 1;
+}
+
+void TestReadingCli::judgementIsTheSameInTextAndJson() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, indications);
+    const Run text = run(arguments);
+    const Run json = run(arguments + QStringList{"--format", "json"});
+    QCOMPARE(text.exitCode, 0);
+    QCOMPARE(json.exitCode, 0);
+    const QStringList judged = judgementOfJson(json.out);
+    QCOMPARE(judgementOfText(text.out), judged);
+    QCOMPARE(judged.filter(QStringLiteral("/")).size(), indications);
+    // The house chart is printed house by house as the JSON has it.
+    const QJsonArray houses = QJsonDocument::fromJson(json.out)["houseChart"]["houses"].toArray();
+    QCOMPARE(houses.size(), 12);
+    for (const QJsonValue& house : houses)
+        QVERIFY(textLines(text.out).contains(
+            QStringLiteral("%1  ").arg(house["house"].toInt(), 4) +
+            QString::fromLatin1(
+                geomancy::houseSigns()[static_cast<std::size_t>(house["house"].toInt() - 1)])
+                .leftJustified(13) +
+            house["place"].toString().leftJustified(13) + house["figure"]["name"].toString()));
+}
+
+void TestReadingCli::verifyCountsEveryRule() {
+    const Run r = run({"--verify"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.err.isEmpty());
+    const QStringList lines = textLines(r.out);
+    QCOMPARE(lines.size(), 8);
+    for (const QString& line : lines.mid(0, 7))
+        QVERIFY2(line.startsWith(QLatin1String("holds  ")), qPrintable(line));
+    QVERIFY(lines[0].contains(QLatin1String(" 65536  the Judge is one of the eight even figures")));
+    QVERIFY(lines[4].contains(QLatin1String(" 65536  the single-dot Via Puncti ends")));
+    QVERIFY(lines[5].contains(QLatin1String("196608  each house-chart scheme")));
+    QVERIFY(lines[6].contains(QLatin1String("    16  the catalogue holds sixteen")));
+    QCOMPARE(lines[7], QStringLiteral("every rule holds"));
+}
+
+void TestReadingCli::checkFindsWhatWasAltered_data() {
+    QTest::addColumn<QStringList>("arguments"); // the readings written
+    QTest::addColumn<QString>("change");        // what is done to the file
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("found"); // the lines of the report, without the file's name
+
+    const QStringList judged{"--lines",       "1,1,1,2,1,1,1,2,2,1,2,2,1,1,2,2",
+                             "--house-chart", "golden-dawn",
+                             "--question",    "7",
+                             "--format",      "json"};
+    const QStringList bulk{"--seed", "5", "--count", "4", "--format", "json", "--index", "singles"};
+    QTest::newRow("a judged reading as written agrees")
+        << judged << "" << 0 << QStringList{"1 reading checked, all agree"};
+    QTest::newRow("JSON Lines as written agree")
+        << bulk << "" << 0 << QStringList{"4 readings checked, all agree"};
+    QTest::newRow("one line value altered is found with its line number")
+        << bulk << "line 3 lines[4]" << 1
+        << QStringList{":3: lines[4]: the file has %1, the reading gives %2",
+                       "4 readings checked, 1 differ"};
+    QTest::newRow("a reading saved before the house chart and the methods still agrees")
+        << QStringList{"--seed", "12", "--format", "json"} << "old" << 0
+        << QStringList{"1 reading checked, all agree"};
+    QTest::newRow("a figure renamed in the judgement is found once, by name")
+        << judged << "judgement" << 1
+        << QStringList{":1: judgement.indications[1].figures[0]: the file has VIA, the reading "
+                       "gives POPULUS",
+                       "1 reading checked, 1 differ"};
+    QTest::newRow("a key of no reading is found") << judged << "key" << 1
+                                                  << QStringList{":1: colour: not part of the "
+                                                                 "reading (the file has red)",
+                                                                 "1 reading checked, 1 differ"};
+}
+
+void TestReadingCli::checkFindsWhatWasAltered() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, change);
+    QFETCH(int, status);
+    QFETCH(QStringList, found);
+    const Run written = run(arguments);
+    QCOMPARE(written.exitCode, 0);
+    QList<QByteArray> lines = written.out.split('\n');
+    QByteArray contents = written.out;
+    if (change.startsWith(QLatin1String("line 3"))) {
+        // The fifth line value (casting 2's head) of the third reading.
+        QJsonObject reading = QJsonDocument::fromJson(lines[2]).object();
+        QJsonArray values = reading["lines"].toArray();
+        values[4] = 3 - values[4].toInt();
+        reading["lines"] = values;
+        lines[2] = QJsonDocument(reading).toJson(QJsonDocument::Compact);
+        contents = lines.join('\n');
+        found[0] = found[0].arg(values[4].toInt()).arg(3 - values[4].toInt());
+    } else if (!change.isEmpty()) {
+        QJsonObject reading = QJsonDocument::fromJson(written.out).object();
+        if (change == QLatin1String("old")) {
+            QJsonObject shield = reading["shield"].toObject();
+            for (const char* key : {"indexMethod", "viaPunctiMethod", "viaPunctiPaths"})
+                shield.remove(QLatin1String(key));
+            reading["shield"] = shield;
+            reading.remove(QStringLiteral("houseChart"));
+        } else if (change == QLatin1String("judgement")) {
+            // The translating POPULUS of houses 12 and 8 becomes a VIA.
+            QJsonObject judgement = reading["judgement"].toObject();
+            QJsonArray indications = judgement["indications"].toArray();
+            QJsonObject translation = indications[1].toObject();
+            translation["figures"] = QJsonArray{"VIA"};
+            indications[1] = translation;
+            judgement["indications"] = indications;
+            reading["judgement"] = judgement;
+        } else {
+            reading["colour"] = "red";
+        }
+        contents = QJsonDocument(reading).toJson(QJsonDocument::Indented);
+    }
+    const QString path = files_.filePath(QStringLiteral("readings.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(contents);
+    file.close();
+
+    const Run checked = run({"--check", path});
+    QCOMPARE(checked.exitCode, status);
+    QVERIFY(checked.err.isEmpty());
+    QStringList report = textLines(checked.out);
+    for (QString& line : report) {
+        QVERIFY2(line.startsWith(path), qPrintable(line));
+        line = line.mid(path.size());
+    }
+    for (QString& line : found)
+        line = line.startsWith(':') ? line : QStringLiteral(": ") + line;
+    QCOMPARE(report, found);
+
+    // Through standard input the same, named so.
+    QProcess process;
+    process.start(QStringLiteral(READING_TOOL), {"--check", "-"});
+    process.write(contents);
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), status);
+    const QStringList piped = textLines(process.readAllStandardOutput());
+    QCOMPARE(piped.size(), found.size());
+    QCOMPARE(piped.last(), QStringLiteral("standard input") + found.last());
 }
 
 QTEST_GUILESS_MAIN(TestReadingCli)
