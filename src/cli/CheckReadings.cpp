@@ -8,7 +8,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cstdio>
 #include <vector>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace cli {
 
@@ -237,26 +243,47 @@ CheckResult checkReadings(const QByteArray& contents, const QString& name) {
     return result;
 }
 
+namespace {
+
+// All of standard input, read with the C library: on Windows QFile takes the
+// end of a pipe (the writer closing it) for a read error, where the C
+// library sees the end of the input. Binary mode there, so that a CR LF or a
+// Ctrl-Z in the input is read as it is, as from a file.
+bool readStandardInput(QByteArray& contents) {
+#ifdef Q_OS_WIN
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
+    char buffer[65536];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
+        contents.append(buffer, static_cast<qsizetype>(count));
+    return std::ferror(stdin) == 0;
+}
+
+CheckResult cannotRead(const QString& name, const QString& why) {
+    CheckResult result;
+    result.status = 2;
+    result.error = QStringLiteral("cannot read %1: %2").arg(name, why);
+    return result;
+}
+
+} // namespace
+
 CheckResult checkReadingsFile(const QString& path) {
+    QByteArray contents;
+    if (path == QLatin1String("-")) {
+        const QString name = QStringLiteral("standard input");
+        if (!readStandardInput(contents))
+            return cannotRead(name, QStringLiteral("a read error"));
+        return checkReadings(contents, name);
+    }
     QFile file(path);
-    const bool stdIn = path == QLatin1String("-");
-    const bool opened =
-        stdIn ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
-    const QString name = stdIn ? QStringLiteral("standard input") : path;
-    if (!opened) {
-        CheckResult result;
-        result.status = 2;
-        result.error = QStringLiteral("cannot read %1: %2").arg(name, file.errorString());
-        return result;
-    }
-    QByteArray contents = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        CheckResult result;
-        result.status = 2;
-        result.error = QStringLiteral("cannot read %1: %2").arg(name, file.errorString());
-        return result;
-    }
-    return checkReadings(contents, name);
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotRead(path, file.errorString());
+    contents = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return cannotRead(path, file.errorString());
+    return checkReadings(contents, path);
 }
 
 } // namespace cli
