@@ -1,6 +1,7 @@
 #include "ui/mainwindow/DotPictures.h"
 
 #include "ui/mainwindow/MainWindowTexts.h"
+#include "ui/widgets/PictureLabel.h"
 
 #include <QGuiApplication>
 
@@ -35,7 +36,7 @@ const QIcon& DotPictures::icon(int value) const {
 }
 
 QPixmap DotPictures::picture(int value) const {
-    return icon(value).pixmap(Size, qApp != nullptr ? qApp->devicePixelRatio() : 1.0);
+    return pictureFor(icon(value), Size, qApp != nullptr ? qApp->devicePixelRatio() : 1.0);
 }
 
 QString DotPictures::accessibleName(int value) {

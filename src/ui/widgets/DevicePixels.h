@@ -27,6 +27,14 @@ void fillDeviceRect(QPainter& painter, const QRect& deviceArea, const QColor& co
 // A one-pixel border just inside `rect`, whole on every side at any scale.
 void drawBorder(QPainter& painter, const QRect& rect, const QColor& colour);
 
+// At a fractional scale, maps the painter's coordinates so that lines the
+// style strokes along `rect`'s edges land on the first and last device
+// pixels Qt gives it, not outside or one pixel in.
+void snapEdgesToDevice(QPainter& painter, const QRect& rect);
+
+// Has the style draw `frame`'s own frame (a text box's) snapped as above.
+void drawFrameOnDevicePixels(QFrame* frame);
+
 } // namespace devicepixels
 
 // A plain framed box or horizontal line (QFrame::Box or QFrame::HLine with a

@@ -2,7 +2,13 @@
 
 #include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QSize>
+
+// `picture` at `size` (logical pixels) for a screen of pixel ratio `ratio`,
+// made from a source at least as large as its device pixels, so it is drawn
+// pixel for pixel, neither stretched nor squeezed.
+QPixmap pictureFor(const QIcon& picture, const QSize& size, qreal ratio);
 
 // A label showing a picture drawn for the pixel ratio of the screen it is
 // on, from the largest source the picture has, and drawn again when its
@@ -14,6 +20,7 @@ public:
 
     // Shows `picture` at `size`, in logical pixels.
     void setPicture(const QIcon& picture, const QSize& size);
+    const QIcon& picture() const { return picture_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -23,4 +30,5 @@ private:
 
     QIcon picture_;
     QSize size_;
+    qint64 shownPicture_ = 0;
 };
