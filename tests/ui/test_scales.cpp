@@ -64,34 +64,30 @@ QRect inWindow(const QWidget* control) {
 // The lines the layout tables place: the main window's rule, dot columns,
 // chart centre and house cells, the About window's rule.
 QList<Line> tableLines(const QWidget* window) {
-    QList<Line> lines;
     QStringList boxes, rules;
-    for (const ControlPlace& place : mainlayout::Places) {
-        const QString name = QLatin1String(place.name);
-        if (name.startsWith("dotColumn") || name == "chartCentre")
-            boxes << name;
-        else if (place.at.height == twips::PerPixel)
-            rules << name;
-    }
-    for (std::size_t i = 0; i < mainlayout::ChartHouses.size(); ++i)
-        boxes << QStringLiteral("lblHouses_%1").arg(i);
-    if (window->objectName() == "frmAbout") {
-        boxes.clear();
-        rules.clear();
-        for (const ControlPlace& place : aboutlayout::Places)
+    const auto addRules = [&rules](const auto& places) {
+        for (const ControlPlace& place : places)
             if (place.at.height == twips::PerPixel)
                 rules << QLatin1String(place.name);
-    } else if (window->objectName() != "frmMain") {
-        return lines;
+    };
+    if (window->objectName() == "frmMain") {
+        addRules(mainlayout::Places);
+        boxes << "dotColumn_0"
+              << "dotColumn_1"
+              << "chartCentre";
+        for (std::size_t i = 0; i < mainlayout::ChartHouses.size(); ++i)
+            boxes << QStringLiteral("lblHouses_%1").arg(i);
+    } else if (window->objectName() == "frmAbout") {
+        addRules(aboutlayout::Places);
     }
+    QList<Line> lines;
     for (const QString& name : boxes) {
         const QWidget* c = findControl<QWidget>(window, name);
         addBorder(lines, name, inWindow(c), c->palette().color(QPalette::WindowText), 1);
     }
     for (const QString& name : rules) {
         const QWidget* c = findControl<QWidget>(window, name);
-        const QPalette::ColorRole role =
-            c->autoFillBackground() ? QPalette::Window : QPalette::WindowText;
+        const auto role = c->autoFillBackground() ? QPalette::Window : QPalette::WindowText;
         lines << Line{name, inWindow(c) & window->rect(), c->palette().color(role), 0};
     }
     return lines;
