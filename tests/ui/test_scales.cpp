@@ -333,7 +333,10 @@ void TestScales::aMessageBoxIconIsDrawnForItsScreen() {
 // The screens exist before the application does: the offscreen platform
 // reads them from a file named in its options.
 int main(int argc, char* argv[]) {
-    QTemporaryDir folder;
+    // Beside the test, named without a drive, whose colon the platform's
+    // options would split; the current folder stays (relative paths of the
+    // environment, the fonts' under Wine, mean it).
+    QTemporaryDir folder(QStringLiteral("scales-screens-XXXXXX"));
     QJsonArray screens;
     int left = 0;
     for (const Screen& screen : Screens) {
@@ -351,8 +354,8 @@ int main(int argc, char* argv[]) {
         file.write(QJsonDocument(QJsonObject{{"screens", screens}}).toJson()) < 0)
         qFatal("cannot write the screens");
     file.close();
-    QDir::setCurrent(folder.path()); // named without a drive, whose colon the options would split
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=screens.json");
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") +
+                                   QDir().relativeFilePath(file.fileName()).toUtf8());
     qunsetenv("QT_SCALE_FACTOR");
     QApplication app(argc, argv);
     TestScales test;
