@@ -11,6 +11,7 @@
 #include "ui/widgets/Geometry.h"
 #include "ui/widgets/Labels.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/PictureLabel.h"
 #include "ui/widgets/ReturnPress.h"
 #include "ui/widgets/StepRunner.h"
 #include "web/WebPage.h"
@@ -95,8 +96,8 @@ void ExitWindow::createControls() {
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     pressOnReturn(closeButton_);
 
-    auto* picture = named(new QLabel(this), "Picture1");
-    picture->setPixmap(appIcon().pixmap(32, 32));
+    auto* picture = named(new PictureLabel(this), "Picture1");
+    picture->setPicture(appIcon(), QSize(32, 32));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     createLabel(QStringLiteral("Label1"), WindowCaption, fonts::msSansSerif(18), this);

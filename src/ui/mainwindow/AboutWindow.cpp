@@ -9,6 +9,7 @@
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Geometry.h"
 #include "ui/widgets/Labels.h"
+#include "ui/widgets/PictureLabel.h"
 #include "web/WebPage.h"
 
 #include <QFrame>
@@ -54,9 +55,9 @@ void AboutWindow::createControls() {
     okButton_->setFocus();
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* picture = new QLabel(this);
+    auto* picture = new PictureLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(appIcon().pixmap(32, 32));
+    picture->setPicture(appIcon(), QSize(32, 32));
 
     createLabel(QStringLiteral("Label2"), WindowCaption, fonts::verdana(9.75, fonts::Bold), this,
                 colours::Maroon);

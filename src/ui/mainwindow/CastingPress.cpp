@@ -6,6 +6,7 @@
 
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/widgets/Accessibility.h"
+#include "ui/widgets/PictureLabel.h"
 #include "ui/widgets/StepRunner.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 
@@ -58,8 +59,8 @@ void MainWindow::showCasting(const geomancy::Casting& casting) {
 void MainWindow::showDot(int slot, int value) {
     // A line left without a value (its casting failed) has no picture: the
     // box then stays hidden.
-    QLabel* dot = dots_.at(static_cast<std::size_t>(slot));
-    dot->setPixmap(dotPictures().picture(value));
+    PictureLabel* dot = dots_.at(static_cast<std::size_t>(slot));
+    dot->setPicture(dotPictures().icon(value), DotPictures::Size);
     accessibility::setName(
         dot, maintexts::dotName(maintexts::TabCaptions.at(static_cast<std::size_t>(slot / 4)),
                                 slot % 4 + 1, DotPictures::accessibleName(value)));

@@ -1,19 +1,20 @@
 #include "ui/mainwindow/DotPictures.h"
 
 #include "ui/mainwindow/MainWindowTexts.h"
+#include "ui/widgets/PictureLabel.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 
 #include <stdexcept>
 
 namespace {
 
-constexpr QSize DotPictureSize(66, 20);
-
-QPixmap loadPicture(const QString& path) {
-    // QIcon, unlike QPixmap, picks the @2x file for a high-density screen.
-    return QIcon(path).pixmap(DotPictureSize, qApp != nullptr ? qApp->devicePixelRatio() : 1.0);
+QIcon loadPicture(const QString& path, const QString& doubleSizePath) {
+    // Both sizes are added by hand: QIcon finds the @2x file on its own
+    // only when the program runs at a scale above 100 % from the start.
+    QIcon picture(path);
+    picture.addFile(doubleSizePath);
+    return picture;
 }
 
 void requireLineValue(int value) {
@@ -24,12 +25,18 @@ void requireLineValue(int value) {
 } // namespace
 
 DotPictures::DotPictures()
-    : oneDot_(loadPicture(QStringLiteral(":/images/dot1.png"))),
-      twoDots_(loadPicture(QStringLiteral(":/images/dot2.png"))) {}
+    : oneDot_(
+          loadPicture(QStringLiteral(":/images/dot1.png"), QStringLiteral(":/images/dot1@2x.png"))),
+      twoDots_(loadPicture(QStringLiteral(":/images/dot2.png"),
+                           QStringLiteral(":/images/dot2@2x.png"))) {}
 
-const QPixmap& DotPictures::picture(int value) const {
+const QIcon& DotPictures::icon(int value) const {
     requireLineValue(value);
     return value == 1 ? oneDot_ : twoDots_;
+}
+
+QPixmap DotPictures::picture(int value) const {
+    return pictureFor(icon(value), Size, qApp != nullptr ? qApp->devicePixelRatio() : 1.0);
 }
 
 QString DotPictures::accessibleName(int value) {

@@ -4,6 +4,7 @@
 #include "ui/mainwindow/MainWindowTexts.h"
 #include "ui/widgets/Accessibility.h"
 #include "ui/widgets/Colours.h"
+#include "ui/widgets/DevicePixels.h"
 #include "ui/widgets/Fonts.h"
 
 #include "geomancy/FigureCatalogue.h"
@@ -51,8 +52,13 @@ protected:
         if (event->type() == QEvent::Paint) {
             auto* viewport = static_cast<QWidget*>(watched);
             QPainter painter(viewport);
-            painter.fillRect(static_cast<QPaintEvent*>(event)->rect(),
-                             viewport->palette().brush(viewport->backgroundRole()));
+            // Only the box's own device pixels: at a fractional scale the
+            // rounded edge of the viewport would cover the frame's last row.
+            const QRect pixels =
+                devicepixels::deviceRect(painter, viewport->rect()) &
+                devicepixels::deviceRect(painter, static_cast<QPaintEvent*>(event)->rect());
+            devicepixels::fillDeviceRect(painter, pixels,
+                                         viewport->palette().color(viewport->backgroundRole()));
         }
         return QObject::eventFilter(watched, event);
     }
@@ -78,6 +84,8 @@ QTextEdit* createSignificanceBox(QWidget* frame, const PanelRow& row, const QStr
     // window's load must leave the user's clipboard alone.
     box->viewport()->setAutoFillBackground(false);
     box->viewport()->installEventFilter(new BackgroundInPaint(box));
+    // Its frame stands where the panel's pixels are rounded at 125 and 150 %.
+    devicepixels::drawFrameOnDevicePixels(box);
     return box;
 }
 

@@ -9,8 +9,10 @@
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/ClipboardGuard.h"
 #include "ui/widgets/Colours.h"
+#include "ui/widgets/DevicePixels.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Labels.h"
+#include "ui/widgets/PictureLabel.h"
 #include "ui/widgets/ReturnPress.h"
 #include "ui/widgets/TwoRowTabWidget.h"
 #include "web/WebPage.h"
@@ -112,8 +114,8 @@ void MainWindow::buildTheRest() {
     createCurrentFigureControls();
     // Every box carries picture 1 until its line is cast; all are hidden
     // until then.
-    for (QLabel* dot : dots_)
-        dot->setPixmap(dotPictures().picture(1));
+    for (PictureLabel* dot : dots_)
+        dot->setPicture(dotPictures().icon(1), DotPictures::Size);
     // As the window's load leaves them.
     currentFigure_.clear();
     for (std::size_t k = 1; k < tabFigures_.size(); ++k)
@@ -170,7 +172,7 @@ void MainWindow::createTopLine(QWidget* client) {
     setPaletteColour(topLine_, {QPalette::WindowText, QPalette::Text}, colours::Charcoal);
     connect(topLine_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
 
-    auto* rule = new QFrame(client);
+    auto* rule = new PixelFrame(client);
     rule->setObjectName(QStringLiteral("rule"));
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Plain);
@@ -193,7 +195,7 @@ void MainWindow::createFigureFrame(QWidget* client) {
 
     std::array<QFrame*, 2> columns{};
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        auto* column = new QFrame(frame);
+        auto* column = new PixelFrame(frame);
         column->setObjectName(indexed("dotColumn", static_cast<int>(c)));
         column->setFrameStyle(QFrame::Box | QFrame::Plain);
         setPaletteColour(column, {QPalette::WindowText, QPalette::Text},
@@ -206,7 +208,7 @@ void MainWindow::createFigureFrame(QWidget* client) {
         columns[c] = column;
     }
     for (int i = 0; i < geomancy::LineValues::SlotCount; ++i) {
-        auto* dot = new QLabel(columns[static_cast<std::size_t>(i / DotsPerColumn)]);
+        auto* dot = new PictureLabel(columns[static_cast<std::size_t>(i / DotsPerColumn)]);
         dot->setObjectName(indexed("picCircle", i));
         placeControl(dot, dotBox(i));
         dots_[static_cast<std::size_t>(i)] = dot;
@@ -262,7 +264,7 @@ void MainWindow::createChart(QWidget* client) {
     // Read house by house from the keyboard: one Tab stop, the arrows move.
     accessibility::makeReviewList(chart, {houseCells_.begin(), houseCells_.end()});
 
-    auto* centre = new QFrame(chart);
+    auto* centre = new PixelFrame(chart);
     centre->setObjectName(QStringLiteral("chartCentre"));
     centre->setFrameStyle(QFrame::Box | QFrame::Plain);
 
@@ -393,7 +395,7 @@ void MainWindow::createCurrentFigureControls() {
 }
 
 void MainWindow::enterReadyState() {
-    for (QLabel* dot : dots_)
+    for (PictureLabel* dot : dots_)
         dot->hide();
     castButton_->setText(maintexts::CastCaption);
     bringHouseLabelsToFront();

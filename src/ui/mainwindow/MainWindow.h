@@ -15,6 +15,7 @@ class ClickableLabel;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class PictureLabel;
 class QPushButton;
 class TwoRowTabWidget;
 
@@ -90,7 +91,7 @@ private:
     ClickableLabel* descriptionLink_ = nullptr;
     ClickableLabel* coBrandLabel_ = nullptr;
     ClickableLabel* fullBrandLabel_ = nullptr;
-    std::array<QLabel*, geomancy::LineValues::SlotCount> dots_{};
+    std::array<PictureLabel*, geomancy::LineValues::SlotCount> dots_{};
     std::array<QLabel*, geomancy::HouseCount> houseCells_{};
     std::array<QLabel*, geomancy::HouseCount + 1> houseLabels_{}; // the marker, then houses 1..12
     TwoRowTabWidget* tabs_ = nullptr;

@@ -13,6 +13,7 @@
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/ClipboardGuard.h"
 #include "ui/widgets/Colours.h"
+#include "ui/widgets/DevicePixels.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/ReturnPress.h"
@@ -55,6 +56,8 @@ void ReportWindow::createReportBox(QTextDocument* report) {
     reportBox_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     reportBox_->setFocusPolicy(Qt::StrongFocus);
     setPaletteColour(reportBox_, {QPalette::Base}, colours::White);
+    // Its frame stands where the window's pixels are rounded at 125 and 175 %.
+    devicepixels::drawFrameOnDevicePixels(reportBox_);
     ClipboardGuard::install(reportBox_);
     ClipboardGuard::offerSelection(reportBox_);
 }

@@ -1,5 +1,7 @@
 #include "ui/widgets/BorderedLabel.h"
 
+#include "ui/widgets/DevicePixels.h"
+
 #include <QPainter>
 
 BorderedLabel::BorderedLabel(QWidget* parent) : QLabel(parent) {
@@ -9,6 +11,7 @@ BorderedLabel::BorderedLabel(QWidget* parent) : QLabel(parent) {
 void BorderedLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // In device pixels: the cells stand edge to edge, and at a fractional
+    // scale a stroked border would fall outside the cell on some sides.
+    devicepixels::drawBorder(painter, rect(), palette().color(QPalette::WindowText));
 }

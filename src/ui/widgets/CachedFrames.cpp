@@ -1,12 +1,25 @@
 #include "ui/widgets/CachedFrames.h"
 
+#include "ui/widgets/DevicePixels.h"
+
+#include <QEvent>
+
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 
 namespace {
+
+const QString KeyPrefix = QStringLiteral("azivoder-frame:");
+
+// The keys of the pictures made here, so that they can all be dropped.
+QSet<QString>& cachedKeys() {
+    static QSet<QString> keys;
+    return keys;
+}
 
 // Every colour the style may use, or an empty key when a brush is more than
 // a colour and the picture cannot be named by its colours.
@@ -35,11 +48,20 @@ void paintCachedFrame(QPainter& painter, const QRect& rect, const QString& tag,
         draw(painter, rect);
         return;
     }
+    // The picture covers the pixels Qt gives `rect` on the device, no more
+    // and no less: drawn at the rectangle's logical size and placed at its
+    // fractional origin, its edge rows would be rounded a second time and
+    // fall outside the widget at a fractional scale.
     const qreal ratio = painter.device()->devicePixelRatio();
-    const QString key = QStringLiteral("azivoder-frame:%1:%2x%3@%4:%5:%6:%7:%8:%9")
-                            .arg(tag)
+    const QRect pixels = devicepixels::deviceRect(painter, rect);
+    if (pixels.isEmpty())
+        return;
+    const QString key = QStringLiteral("%1%2:%3x%4:%5x%6@%7:%8:%9:%10:%11:%12")
+                            .arg(KeyPrefix, tag)
                             .arg(rect.width())
                             .arg(rect.height())
+                            .arg(pixels.width())
+                            .arg(pixels.height())
                             .arg(ratio)
                             .arg(quintptr(style), 0, 16)
                             .arg(int(option.state), 0, 16)
@@ -48,15 +70,39 @@ void paintCachedFrame(QPainter& painter, const QRect& rect, const QString& tag,
                             .arg(background.rgba(), 0, 16);
     QPixmap picture;
     if (!QPixmapCache::find(key, &picture)) {
-        picture = QPixmap(rect.size() * ratio);
+        picture = QPixmap(pixels.size());
+        // Drawn at the screen's ratio, so the style picks its pictures for
+        // it, and stretched by the rounding so the frame fills the pixels.
         picture.setDevicePixelRatio(ratio);
         picture.fill(background);
         QPainter onPicture(&picture);
+        onPicture.scale(pixels.width() / (rect.width() * ratio),
+                        pixels.height() / (rect.height() * ratio));
         draw(onPicture, QRect(QPoint(0, 0), rect.size()));
         onPicture.end();
+        picture.setDevicePixelRatio(1);
         QPixmapCache::insert(key, picture);
+        cachedKeys().insert(key);
     }
-    painter.drawPixmap(rect.topLeft(), picture);
+    // Copied pixel for pixel onto the device.
+    painter.save();
+    painter.setWorldTransform(painter.deviceTransform().inverted() * painter.worldTransform());
+    painter.drawPixmap(pixels.topLeft(), picture);
+    painter.restore();
+}
+
+void forgetCachedFrames() {
+    for (const QString& key : std::as_const(cachedKeys()))
+        QPixmapCache::remove(key);
+    cachedKeys().clear();
+}
+
+bool CachedFrameGroupBox::event(QEvent* event) {
+    // On a screen of another scale the pictures of the old one are of no
+    // use; they go, and the frames are drawn anew.
+    if (event->type() == QEvent::ScreenChangeInternal)
+        forgetCachedFrames();
+    return QGroupBox::event(event);
 }
 
 void CachedFrameGroupBox::paintEvent(QPaintEvent*) {

@@ -26,6 +26,10 @@ void paintCachedFrame(QPainter& painter, const QRect& rect, const QString& tag,
                       const std::function<void(QPainter&, const QRect&)>& draw,
                       const QColor& background = Qt::transparent);
 
+// Drops every picture made by paintCachedFrame(), as when a window moves to
+// a screen of another scale; the frames are drawn anew on their next paint.
+void forgetCachedFrames();
+
 // A group box whose frame is drawn through the cache above; its caption is
 // drawn as usual.
 class CachedFrameGroupBox : public QGroupBox {
@@ -34,5 +38,6 @@ public:
     using QGroupBox::QGroupBox;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };

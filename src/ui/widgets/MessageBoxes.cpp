@@ -1,6 +1,10 @@
 #include "ui/widgets/MessageBoxes.h"
 
 #include "ui/widgets/AppInfo.h"
+#include "ui/widgets/PictureLabel.h"
+
+#include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -36,5 +40,17 @@ MessageBoxes::Button MessageBoxes::show(QWidget* parent, QMessageBox::Icon icon,
     shownText.replace(QLatin1String("\r\n"), QLatin1String("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(icon, ApplicationTitle, shownText, buttons, parent);
+    // On its parent's screen from the start, its icon drawn for that
+    // screen's scale: the box draws it for the screen it is made on.
+    if (parent != nullptr && parent->screen() != nullptr)
+        box.setScreen(parent->screen());
+    const QStyle::StandardPixmap standard = icon == QMessageBox::Critical
+                                                ? QStyle::SP_MessageBoxCritical
+                                                : QStyle::SP_MessageBoxInformation;
+    const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    const QPixmap picture = pictureFor(box.style()->standardIcon(standard, nullptr, &box),
+                                       QSize(side, side), box.devicePixelRatioF());
+    if (!picture.isNull())
+        box.setIconPixmap(picture);
     return static_cast<Button>(box.exec());
 }
