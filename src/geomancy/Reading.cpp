@@ -102,10 +102,13 @@ Casting Reading::makeCasting(int k, const GeomanticFigure* byHand) {
         for (int j = 0; j < 4; ++j)
             lines_[base + j] = byHand->lines[static_cast<std::size_t>(j)];
     } else {
+        // One failing step never stops the rest of a press.
         try {
             castLines(k);
+        } catch (const std::exception& error) {
+            casting.failure = error.what();
         } catch (...) {
-            // One failing step never stops the rest of a press.
+            casting.failure = "an exception of no standard type";
         }
     }
     casting.lines = lines_.casting(k);

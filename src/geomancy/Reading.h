@@ -55,6 +55,7 @@ struct Casting {
     GeomanticFigure lines;           // head line first; 0 where a failed draw left a line unwritten
     std::optional<int> house;        // the planet's house 1..12; none for the Ascendant
     std::optional<int> catalogueRow; // the identified figure; none when the lines form none
+    std::string failure;             // why a draw failed; empty when every line was cast
 };
 
 // The state of one reading and the presses that make it. Only the first
@@ -70,7 +71,8 @@ public:
     // is 1..8, makes that casting (lines, the planet's house, the figure)
     // and returns it. Later presses make nothing until reset(). A draw that
     // fails leaves its line and the casting's later lines unwritten; the
-    // house and the figure are still worked out from what was cast.
+    // house and the figure are still worked out from what was cast, and the
+    // casting says why (for a developer's trace, not for the user).
     std::optional<Casting> castNext();
 
     // The same press with the lines of a random casting (1..4) cast by hand,

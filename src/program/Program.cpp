@@ -61,17 +61,19 @@ bool Program::start() {
     // window, or before the first window of a refused start).
     QGuiApplication::setQuitOnLastWindowClosed(false);
 
-    // Five steps in order; a failing one is skipped without a word, as at
-    // any start, and a failing check is no refusal.
+    // Five steps in order; a failing one is skipped without a word to the
+    // user, as at any start, and a failing check is no refusal.
     bool refused = false;
-    runSteps({[this, &refused] { refused = anotherInstanceRuns(); }});
+    runSteps({{"check for another copy", [this, &refused] { refused = anotherInstanceRuns(); }}});
     if (refused) {
         MessageBoxes::information(nullptr, QString::fromLatin1(AlreadyRunningMessage));
-        runSteps({[this] { closeAllAndEnd(); }});
+        runSteps({{"close all and end", [this] { closeAllAndEnd(); }}});
         return false;
     }
-    runSteps({[this] { random_->seedFromClock(); }, [this] { remindAboutUpdate(); },
-              [this] { showMainWindow(); }, [this] { pickBrandLabel(); }});
+    runSteps({{"seed the random source", [this] { random_->seedFromClock(); }},
+              {"remind about an update", [this] { remindAboutUpdate(); }},
+              {"show the main window", [this] { showMainWindow(); }},
+              {"pick the brand label", [this] { pickBrandLabel(); }}});
     return true;
 }
 
@@ -110,11 +112,12 @@ void Program::showAbout() {
 void Program::mainWindowClosed() {
     if (ending_ || exitWindow_)
         return; // the main window is being closed on the way out
-    try {
-        exitWindow_ = new ExitWindow(*random_);
-        connect(exitWindow_, &ExitWindow::closed, this, &Program::closeAllAndEnd);
-        exitWindow_->show();
-    } catch (...) {
+    runSteps({{"show the exit window", [this] {
+                   exitWindow_ = new ExitWindow(*random_);
+                   connect(exitWindow_, &ExitWindow::closed, this, &Program::closeAllAndEnd);
+                   exitWindow_->show();
+               }}});
+    if (!exitWindow_ || !exitWindow_->isVisible()) {
         closeAllAndEnd();
         return;
     }

@@ -79,7 +79,8 @@ ExitWindow::ExitWindow(geomancy::RandomSource& random, QWidget* parent)
     placeControls(this, Places);
     centreOnScreenWhenShown(this);
     arrangeTabOrder();
-    runSteps({[&] { pickSupportMessage(random); }}); // on failure the design-time message stays
+    runSteps({{"pick the support message",
+               [&] { pickSupportMessage(random); }}}); // on failure the design-time message stays
 }
 
 QString ExitWindow::supportMessage(int index) {
