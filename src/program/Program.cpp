@@ -18,6 +18,8 @@
 #include <QGuiApplication>
 #include <QSettings>
 
+#include <cstdio>
+
 namespace {
 
 std::unique_ptr<QSettings> userSettings() {
@@ -74,6 +76,18 @@ bool Program::start() {
               {"remind about an update", [this] { remindAboutUpdate(); }},
               {"show the main window", [this] { showMainWindow(); }},
               {"pick the brand label", [this] { pickBrandLabel(); }}});
+    // Without its window the program could only hold the lock, invisibly,
+    // and refuse every later start.
+    if (!mainWindow_ || !mainWindow_->isVisible()) {
+        instance_.reset();
+        std::fputs(qPrintable(QCoreApplication::applicationName() +
+                              QStringLiteral(": the main window could not be shown\n")),
+                   stderr);
+        std::fflush(stderr);
+        exitCode_ = 1;
+        closeAllAndEnd();
+        return false;
+    }
     return true;
 }
 
@@ -90,7 +104,8 @@ void Program::remindAboutUpdate() {
 }
 
 void Program::showMainWindow() {
-    mainWindow_ = new MainWindow(*reading_);
+    mainWindow_ =
+        services_.mainWindow ? services_.mainWindow(*reading_) : new MainWindow(*reading_);
     // Owned by the main window, the report window stays out of the task bar;
     // it goes when the main window goes.
     report_ = std::make_unique<Report>(mainWindow_);
