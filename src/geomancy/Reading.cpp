@@ -10,14 +10,14 @@ namespace geomancy {
 namespace {
 
 const std::array<CastingStep, CastingCount> Sequence{{
-    {1, "Ascendant", nullptr, true},
-    {2, "Sun", "Sun", true},
-    {3, "Moon", "Moon", true},
-    {4, "Venus", "Venus", true},
-    {5, "Mercury", "Mercury", false},
-    {6, "Saturn", "Saturn", false},
-    {7, "Jupiter", "Jupiter", false},
-    {8, "Mars", "Mars", false},
+    {1, "Ascendant", "Asc", nullptr, true},
+    {2, "Sun", "Sun", "Sun", true},
+    {3, "Moon", "Moon", "Moon", true},
+    {4, "Venus", "Venus", "Venus", true},
+    {5, "Mercury", "Mercury", "Mercury", false},
+    {6, "Saturn", "Saturn", "Saturn", false},
+    {7, "Jupiter", "Jupiter", "Jupiter", false},
+    {8, "Mars", "Mars", "Mars", false},
 }};
 
 const std::array<const char*, HouseCount> HouseSignNames{

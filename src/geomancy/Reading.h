@@ -18,11 +18,14 @@ constexpr int HouseCount = 12;
 // button and owns line slots 4(k-1) .. 4(k-1)+3.
 struct CastingStep {
     int castNumber;
-    const char* casting;   // "Ascendant", "Sun", ...
-    const char* chartName; // written into its house cell; nullptr for the Ascendant
+    const char* casting;   // "Ascendant", "Sun", ...: its tab, its dots, its JSON
+    const char* shortName; // where room is short (a tab's frame, the chart's marker): "Asc"
+    const char* chartName; // written into its house cell and heading the report's entry;
+                           // nullptr for the Ascendant
     bool random;           // castings 1..4 are drawn, 5..8 transposed from them
 };
 
+// The one table of the castings: every window and format names them from it.
 const std::array<CastingStep, CastingCount>& castingSequence();
 
 // Zodiac sign of house h at index h-1; fixed for every reading.

@@ -65,9 +65,8 @@ void MainWindow::showDot(int slot, int value) {
     // box then stays hidden.
     QLabel* dot = dots_.at(static_cast<std::size_t>(slot));
     dot->setPixmap(dotPictures().picture(value));
-    accessibility::setName(
-        dot, maintexts::dotName(maintexts::TabCaptions.at(static_cast<std::size_t>(slot / 4)),
-                                slot % 4 + 1, DotPictures::accessibleName(value)));
+    accessibility::setName(dot, maintexts::dotName(maintexts::tabCaption(slot / 4), slot % 4 + 1,
+                                                   DotPictures::accessibleName(value)));
     dot->show();
 }
 

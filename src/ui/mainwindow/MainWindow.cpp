@@ -201,7 +201,7 @@ void MainWindow::createFigureFrame(QWidget* client) {
         setPaletteColour(column, {QPalette::Window}, colours::White);
         QStringList castings;
         for (std::size_t k = c * 4; k < c * 4 + 4; ++k)
-            castings << QString::fromLatin1(maintexts::TabCaptions[k]);
+            castings << maintexts::tabCaption(static_cast<int>(k));
         column->setAccessibleName(maintexts::dotColumnName(static_cast<int>(c * 4 + 1), castings));
         columns[c] = column;
     }
@@ -250,7 +250,7 @@ void MainWindow::createChart(QWidget* client) {
     };
 
     createCell(0);
-    createHouseLabel(0, maintexts::AscendantMarkerCaption, colours::Red);
+    createHouseLabel(0, QLatin1String(geomancy::castingSequence()[0].shortName), colours::Red);
     for (int i = geomancy::HouseCount - 1; i >= 1; --i)
         createCell(i);
     for (int h = 1; h <= geomancy::HouseCount; ++h) {
@@ -293,8 +293,7 @@ void MainWindow::createTabs(QWidget* client) {
     for (int k = 0; k < geomancy::CastingCount; ++k) {
         auto* page = new QWidget;
         page->setObjectName(indexed("tabPage", k));
-        tabs_->addTab(page,
-                      QString::fromLatin1(maintexts::TabCaptions[static_cast<std::size_t>(k)]));
+        tabs_->addTab(page, maintexts::tabCaption(k));
     }
 
     // The frames' places are given from the top of the tab control; the
@@ -307,9 +306,8 @@ void MainWindow::createTabs(QWidget* client) {
 void MainWindow::createTabPanel(int k) {
     QWidget* page = tabs_->widget(k);
     const TwipRect& at = k == 0 ? TabFrameFirst : TabFrame;
-    QGroupBox* frame =
-        createFrame(QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),
-                    fonts::verdana(9, fonts::Bold), colours::Red, page);
+    QGroupBox* frame = createFrame(maintexts::tabFrameCaption(k), fonts::verdana(9, fonts::Bold),
+                                   colours::Red, page);
     frame->setObjectName(indexed("ss", k));
     placeControl(frame, at);
     frame->move(frame->pos() - QPoint(0, tabs_->pageOffset()));
@@ -412,7 +410,7 @@ void MainWindow::nameHouseCells() {
     for (int i = 0; i < geomancy::HouseCount; ++i) {
         QStringList holds;
         if (i == 0 && !houseLabels_[0]->isHidden())
-            holds << maintexts::AscendantName;
+            holds << maintexts::tabCaption(0);
         for (const std::string& planet : reading_.planetsIn(i + 1))
             holds << QString::fromStdString(planet);
         accessibility::setName(houseCells_[static_cast<std::size_t>(i)],

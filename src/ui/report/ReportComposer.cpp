@@ -35,12 +35,6 @@ constexpr ReportField Fields[] = {
     {"Significance : ", &CatalogueRow::significance, 4},
 };
 
-// Casting 1 (the Ascendant) has no heading.
-constexpr std::array<const char*, geomancy::CastingCount> Headings{
-    nullptr,           "Sun Position",     "Moon Position", "Venus Position", "Mercury Position",
-    "Saturn Position", "Jupiter Position", "Mars Position",
-};
-
 const QString LineBreak = QStringLiteral("\r\n");
 
 // Each piece gets its bold flag, then its colour, then its text, even where
@@ -67,9 +61,12 @@ QColor reportValueColour() {
 }
 
 QString reportHeading(int castCount) {
+    // Casting 1 (the Ascendant) has no heading.
     if (castCount < 2 || castCount > geomancy::CastingCount)
         return QString();
-    return QString::fromLatin1(Headings[static_cast<std::size_t>(castCount - 1)]);
+    return QLatin1String(
+               geomancy::castingSequence()[static_cast<std::size_t>(castCount - 1)].chartName) +
+           QStringLiteral(" Position");
 }
 
 void prepareReportDocument(QTextDocument& document) {
