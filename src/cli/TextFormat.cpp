@@ -24,8 +24,12 @@ QString house(int number) {
         .arg(QLatin1String(geomancy::houseSigns()[static_cast<std::size_t>(number - 1)]));
 }
 
-QString field(const char* label, const char* value) {
-    return QLatin1String(label) + QStringLiteral(": ") + QString::fromUtf8(value);
+// Column c of the catalogue (its display order) of one row: "Day: Monday".
+QString field(const geomancy::CatalogueRow& row, int c) {
+    const geomancy::CatalogueColumn& column =
+        geomancy::catalogueColumns()[static_cast<std::size_t>(c)];
+    return QLatin1String(column.textLabel) + QStringLiteral(": ") +
+           QString::fromUtf8(geomancy::columnText(row, column));
 }
 
 // Greedy word wrap of `text` into lines of at most `width` characters.
@@ -51,11 +55,9 @@ QStringList castingBlock(const CastingResult& casting) {
     QStringList texts{
         QString::fromUtf8(row.name) + QStringLiteral(" (") + QString::fromUtf8(row.title) +
             QLatin1Char(')'),
-        field("Keyword", row.keyword) + gap + field("Day", row.day) + gap +
-            field("Element", row.element),
-        field("Quality", row.quality) + gap + field("Planet", row.planet) + gap +
-            field("Sign", row.sign),
-        field("Body part", row.bodyPart) + gap + field("Direction", row.direction),
+        field(row, 1) + gap + field(row, 2) + gap + field(row, 3),
+        field(row, 4) + gap + field(row, 5) + gap + field(row, 6),
+        field(row, 7) + gap + field(row, 8),
     };
     // One column short of the width: some terminals break a line that fills
     // the last column.

@@ -122,11 +122,8 @@ Casting Reading::makeCasting(int k, const GeomanticFigure* byHand) {
     }
 
     // Lines that form no figure identify nothing, rather than repeating
-    // whatever figure happened to be identified before. The row is the one
-    // the name leads to, as the figure is known by its name everywhere else.
-    if (const std::optional<int> match = identifyFigure(casting.lines))
-        casting.catalogueRow =
-            findCatalogueRow(figureCatalogue()[static_cast<std::size_t>(*match)].name);
+    // whatever figure happened to be identified before.
+    casting.catalogueRow = identifyFigure(casting.lines);
     return casting;
 }
 

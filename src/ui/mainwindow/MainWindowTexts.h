@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geomancy/FigureCatalogue.h"
 #include "geomancy/Reading.h"
 
 #include <QString>
@@ -107,23 +108,16 @@ inline QString topLineText(const QString& homePage) {
         .arg(homePage);
 }
 
-// The headers of a figure panel, in display order: title, keyword, day,
-// element, quality, planet, sign, body part, direction, significance.
-inline const std::array<const char*, 10> PanelHeaders{"Geomantic Figure Name",
-                                                      "Keyword",
-                                                      "Associated Day",
-                                                      "Associated Element",
-                                                      "Associated Quality",
-                                                      "Associated Planet",
-                                                      "Associated Sign",
-                                                      "Associated Body Part",
-                                                      "Direction",
-                                                      "Significance"};
+// The header of a figure panel's row, in display order (the model's
+// catalogue columns).
+inline QString panelHeader(int row) {
+    return QLatin1String(geomancy::catalogueColumns().at(static_cast<std::size_t>(row)).label);
+}
 
 // One row of a figure panel as a screen reader hears it with the page's
 // significance box: "Keyword: Gain." (the header without its "Associated").
 inline QString panelDetail(int row, const QString& value) {
-    QString header = QLatin1String(PanelHeaders.at(static_cast<std::size_t>(row)));
+    QString header = panelHeader(row);
     header.remove(QStringLiteral("Associated "));
     return QStringLiteral("%1: %2.").arg(header, value);
 }
