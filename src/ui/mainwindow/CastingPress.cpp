@@ -24,8 +24,7 @@ void MainWindow::castNext() {
             logSkippedStep("draw the casting's lines", casting->failure.c_str());
         showCasting(*casting);
     } else if (reading_.castCount() == geomancy::CastingCount + 1) { // after a complete reading
-        if (castButton_->text() == maintexts::RefreshCaption)
-            resetReading();
+        resetReading();
         tabs_->setCurrentIndex(0);
         tellNewReading();
     }
@@ -62,7 +61,9 @@ void MainWindow::showCasting(const geomancy::Casting& casting) {
 
 void MainWindow::showDot(int slot, int value) {
     // A line left without a value (its casting failed) has no picture: the
-    // box then stays hidden.
+    // box stays hidden.
+    if (value != 1 && value != 2)
+        return;
     QLabel* dot = dots_.at(static_cast<std::size_t>(slot));
     dot->setPixmap(dotPictures().picture(value));
     accessibility::setName(dot, maintexts::dotName(maintexts::tabCaption(slot / 4), slot % 4 + 1,
