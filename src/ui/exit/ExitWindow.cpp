@@ -153,11 +153,10 @@ void ExitWindow::createSoftwareFrame() {
     paragraph->setWordWrap(true);
     paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* link = ClickableLabel::createLink(
-        exittexts::OtherSoftwareLink, fonts::verdana(8.25, fonts::Bold | fonts::Underline), frame);
-    named(link, "lblGoToHome");
-    setPaletteColour(link, {QPalette::WindowText, QPalette::ButtonText}, colours::Yellow);
-    connect(link, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::OtherSoftwarePage); });
+    ClickableLabel::createLink("lblGoToHome", exittexts::OtherSoftwareLink,
+                               fonts::verdana(8.25, fonts::Bold | fonts::Underline),
+                               colours::Yellow, frame,
+                               [] { openWebPage(WebPage::OtherSoftwarePage); });
 }
 
 void ExitWindow::arrangeTabOrder() {

@@ -20,12 +20,9 @@ using namespace aboutlayout;
 namespace {
 
 ClickableLabel* createLink(const char* name, const QString& text, WebPage page, QWidget* parent) {
-    auto* link = ClickableLabel::createLink(
-        text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), parent);
-    link->setObjectName(QString::fromLatin1(name));
-    setPaletteColour(link, {QPalette::WindowText}, colours::Maroon);
-    QObject::connect(link, &ClickableLabel::clicked, link, [page] { openWebPage(page); });
-    return link;
+    return ClickableLabel::createLink(name, text,
+                                      fonts::verdana(8.25, fonts::Bold | fonts::Underline),
+                                      colours::Maroon, parent, [page] { openWebPage(page); });
 }
 
 } // namespace

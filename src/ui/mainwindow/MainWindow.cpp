@@ -162,13 +162,11 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createTopLine(QWidget* client) {
-    topLine_ =
-        ClickableLabel::createLink(maintexts::topLineText(homePageDisplayName()),
-                                   fonts::verdana(9, fonts::Bold | fonts::Underline), client);
-    topLine_->setObjectName(QStringLiteral("Label61"));
+    topLine_ = ClickableLabel::createLink("Label61", maintexts::topLineText(homePageDisplayName()),
+                                          fonts::verdana(9, fonts::Bold | fonts::Underline),
+                                          colours::Charcoal, client,
+                                          [] { openWebPage(WebPage::HomePage); });
     topLine_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setPaletteColour(topLine_, {QPalette::WindowText, QPalette::Text}, colours::Charcoal);
-    connect(topLine_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
 
     auto* rule = new QFrame(client);
     rule->setObjectName(QStringLiteral("rule"));
@@ -350,22 +348,17 @@ void MainWindow::createBrandingFrame(QWidget* client) {
 
     // Both labels fill the same rectangle on an opaque background, so the
     // one in front is the one seen.
-    const auto createBrandLabel = [frame](const QString& text, const char* name) {
+    const auto createBrandLabel = [frame](const QString& text, const char* name, WebPage page) {
         ClickableLabel* label = ClickableLabel::createLink(
-            text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), frame);
-        label->setObjectName(QLatin1String(name));
+            name, text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), colours::Charcoal,
+            frame, [page] { openWebPage(page); });
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        setPaletteColour(label, {QPalette::WindowText, QPalette::Text}, colours::Charcoal);
         setPaletteColour(label, {QPalette::Window}, colours::White);
         return label;
     };
-    coBrandLabel_ = createBrandLabel(maintexts::CobrandText, "lblCobrand");
-    connect(coBrandLabel_, &ClickableLabel::clicked, this,
-            [] { openWebPage(WebPage::CoBrandingPage); });
-    fullBrandLabel_ = createBrandLabel(FullBrandingLink, "lblFullBrand");
-    connect(fullBrandLabel_, &ClickableLabel::clicked, this,
-            [] { openWebPage(WebPage::FullBrandingPage); });
+    coBrandLabel_ = createBrandLabel(maintexts::CobrandText, "lblCobrand", WebPage::CoBrandingPage);
+    fullBrandLabel_ = createBrandLabel(FullBrandingLink, "lblFullBrand", WebPage::FullBrandingPage);
 }
 
 void MainWindow::createCurrentFigurePanel(QWidget* client) {

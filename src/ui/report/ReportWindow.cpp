@@ -84,27 +84,18 @@ void ReportWindow::createButtons() {
 
 void ReportWindow::createLinks() {
     const QFont linkFont = fonts::verdana(8.25, fonts::Underline);
-    forumLink_ = ClickableLabel::createLink(reporttexts::ForumLink, linkFont, this);
-    forumLink_->setObjectName(QStringLiteral("Label14"));
-
-    homeLink_ = ClickableLabel::createLink(reporttexts::homePageLinkText(homePageDisplayName()),
-                                           linkFont, this);
-    homeLink_->setObjectName(QStringLiteral("Label1"));
-
+    const auto open = [](WebPage page) { return [page] { openWebPage(page); }; };
+    forumLink_ = ClickableLabel::createLink("Label14", reporttexts::ForumLink, linkFont,
+                                            colours::Black, this, open(WebPage::HomePage));
+    homeLink_ =
+        ClickableLabel::createLink("Label1", reporttexts::homePageLinkText(homePageDisplayName()),
+                                   linkFont, colours::Black, this, open(WebPage::HomePage));
     brandingLink_ = ClickableLabel::createLink(
-        FullBrandingLink, fonts::verdana(8.25, fonts::Bold | fonts::Underline), this);
-    brandingLink_->setObjectName(QStringLiteral("Label15"));
+        "Label15", FullBrandingLink, fonts::verdana(8.25, fonts::Bold | fonts::Underline),
+        colours::Black, this, open(WebPage::FullBrandingPage));
     brandingLink_->setWordWrap(true);
-
-    for (ClickableLabel* label : {forumLink_, homeLink_, brandingLink_}) {
+    for (ClickableLabel* label : {forumLink_, homeLink_, brandingLink_})
         label->setAlignment(Qt::AlignCenter);
-        setPaletteColour(label, {QPalette::WindowText}, colours::Black);
-    }
-
-    connect(forumLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
-    connect(homeLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
-    connect(brandingLink_, &ClickableLabel::clicked, this,
-            [] { openWebPage(WebPage::FullBrandingPage); });
 }
 
 void ReportWindow::showEvent(QShowEvent* event) {
