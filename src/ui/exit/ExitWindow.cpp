@@ -13,6 +13,7 @@
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/ReturnPress.h"
 #include "ui/widgets/StepRunner.h"
+#include "ui/widgets/WindowSetUp.h"
 #include "web/WebPage.h"
 
 #include "geomancy/RandomSource.h"
@@ -64,20 +65,15 @@ QLineEdit* createBox(const char* name, const QString& placeholder, QWidget* pare
 ExitWindow::ExitWindow(geomancy::RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
-    setObjectName(QStringLiteral("frmExit"));
-    setWindowTitle(WindowCaption);
-    setWindowIcon(appIcon());
+    setUpWindow(this, "frmExit", appIcon(), this, twips::size(ClientWidth, ClientHeight));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
     accessibility::markAsDialog(this); // read out with its message as it opens
     setPaletteColour(this, {QPalette::WindowText, QPalette::ButtonText},
                      palette().color(QPalette::WindowText));
-    setPaletteColour(this, {QPalette::Window}, colours::White);
-    setFixedSize(twips::size(ClientWidth, ClientHeight));
 
     createControls();
-    placeControls(this, Places);
-    centreOnScreenWhenShown(this);
+    placeAndCentre(this, Places);
     arrangeTabOrder();
     runSteps({{"pick the support message",
                [&] { pickSupportMessage(random); }}}); // on failure the design-time message stays

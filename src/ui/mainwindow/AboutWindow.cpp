@@ -9,6 +9,7 @@
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Geometry.h"
 #include "ui/widgets/Labels.h"
+#include "ui/widgets/WindowSetUp.h"
 #include "web/WebPage.h"
 
 #include <QFrame>
@@ -30,15 +31,10 @@ ClickableLabel* createLink(const char* name, const QString& text, WebPage page, 
 AboutWindow::AboutWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(WindowCaption);
-    setWindowIcon(appIcon());
+    setUpWindow(this, "frmAbout", appIcon(), this, twips::size(ClientWidth, ClientHeight));
     setModal(true);
-    setPaletteColour(this, {QPalette::Window}, colours::White);
-    setFixedSize(twips::size(ClientWidth, ClientHeight));
     createControls();
-    placeControls(this, Places);
-    centreOnScreenWhenShown(this);
+    placeAndCentre(this, Places);
 }
 
 void AboutWindow::createControls() {

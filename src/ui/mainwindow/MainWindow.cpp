@@ -13,6 +13,7 @@
 #include "ui/widgets/Labels.h"
 #include "ui/widgets/ReturnPress.h"
 #include "ui/widgets/TwoRowTabWidget.h"
+#include "ui/widgets/WindowSetUp.h"
 #include "web/WebPage.h"
 
 #include "geomancy/Reading.h"
@@ -50,15 +51,10 @@ QString indexed(const char* name, int index) {
 
 MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     : QMainWindow(parent), reading_(reading) {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(WindowCaption);
-    setWindowIcon(smallAppIcon());
-
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twips::size(ClientWidth, ClientHeight));
+    setUpWindow(this, "frmMain", smallAppIcon(), client, twips::size(ClientWidth, ClientHeight));
     client->setFont(fonts::verdana(8.25));
-    setPaletteColour(client, {QPalette::Window}, colours::White);
     setCentralWidget(client);
 
     createMenus();
@@ -69,13 +65,12 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     createButtons(client);
     createBrandingFrame(client);
     createCurrentFigurePanel(client);
-    placeControls(this, Places);
+    placeAndCentre(this, Places);
 
     // No control moves with the window, so the window keeps the size of
     // its client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize(); // the menu bar's height counts in the window's size
-    centreOnScreenWhenShown(this);
     enterReadyState();
     castButton_->setFocus(); // the window opens ready for the first casting
 }

@@ -16,6 +16,7 @@
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/ReturnPress.h"
+#include "ui/widgets/WindowSetUp.h"
 #include "web/WebPage.h"
 
 #include <QDir>
@@ -24,24 +25,16 @@
 #include <QTextEdit>
 
 ReportWindow::ReportWindow(QTextDocument* report, QWidget* parent) : QDialog(parent) {
-    setUpWindow();
+    setUpWindow(this, "frmSave", appIcon(), this,
+                twips::size(reportlayout::ClientWidth, reportlayout::ClientHeight));
+    setAccessibleName(reporttexts::WindowName + QStringLiteral(" - ") + WindowCaption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // Created in tab order: the report, then Print, then Save.
     createReportBox(report);
     createButtons();
     createLinks();
-    placeControls(this, reportlayout::Places);
-    centreOnScreenWhenShown(this);
-}
-
-void ReportWindow::setUpWindow() {
-    setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(WindowCaption);
-    setAccessibleName(reporttexts::WindowName + QStringLiteral(" - ") + WindowCaption);
-    setWindowIcon(appIcon());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips::size(reportlayout::ClientWidth, reportlayout::ClientHeight));
-    setPaletteColour(this, {QPalette::Window}, colours::White);
+    placeAndCentre(this, reportlayout::Places);
 }
 
 void ReportWindow::createReportBox(QTextDocument* report) {
