@@ -17,6 +17,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(AZIVODER_APP_ID));
     Program program;
     if (!program.start())
-        return 0; // another copy runs; the user has been told
+        return program.exitCode(); // another copy runs, or no window could be shown
     return app.exec();
 }

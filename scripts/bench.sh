@@ -138,24 +138,10 @@ echo "| 10,000 readings as JSON Lines (--count 10000 --format json) | ${BULK_REA
 echo
 [ "$ONLY_READING" -eq 1 ] && exit 0
 
-# A sleep without a child process: the measured programs share two cores
-# with this script, so its waiting must cost next to nothing.
-mkfifo "$WORK/never"
-exec {NEVER}<>"$WORK/never"
-pause() { read -r -t "$1" -u "$NEVER" || true; }
-
-# start_display FILE: a display of our own; Xvfb picks a free number and
-# writes it to FILE (through fd 3), which is read once it is there.
-start_display() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$1" 2>/dev/null &
-    PIDS+=($!)
-    for _ in $(seq 500); do
-        [ -s "$1" ] && break
-        pause 0.01
-    done
-}
-
-start_display "$WORK/display"
+# Displays of our own and waits that cost next to nothing.
+source "$ROOT/scripts/headless.sh"
+headless_init "$WORK"
+headless_display PIDS "$WORK/display"
 export DISPLAY=":$(cat "$WORK/display")"
 export QT_QPA_PLATFORM=xcb
 
@@ -174,7 +160,7 @@ wait_quiet() {
     after=$(cpu_ticks "$1")
     while :; do
         before=$after
-        pause "$2"
+        headless_pause "$2"
         after=$(cpu_ticks "$1")
         [ "$before" -eq "$after" ] && return 0
     done
@@ -200,7 +186,7 @@ launch() {
     local i
     for i in $(seq 2000); do
         [ -s "$RUN_DIR/probe" ] && break
-        pause 0.01
+        headless_pause 0.01
     done
     if [ ! -s "$RUN_DIR/probe" ]; then
         echo "error: $executable painted no window" >&2
@@ -232,12 +218,12 @@ click_run() {
     if [ -n "${PERF_OUT:-}" ]; then
         perf record -e cpu-clock -F 2000 --call-graph dwarf,16384 -p "$pid" -o "$PERF_OUT" 2>/dev/null &
         perf_pid=$!
-        pause 0.5
+        headless_pause 0.5
     fi
     before=$(cpu_ticks "$pid")
     DISPLAY=${CLICK_DISPLAY:-$DISPLAY} xdotool mousemove "$x" "$y" click --repeat "$clicks" --delay 4 1
     while [ "$(probe_value "$probe" clicks)" != "$clicks" ]; do
-        pause 0.1
+        headless_pause 0.1
     done
     wait_quiet "$pid" 0.3
     after=$(cpu_ticks "$pid")
@@ -253,17 +239,16 @@ click_run() {
 # bus of their own (its launcher marks the display's root window), with a
 # listener registered as a screen reader would be; the other runs see none
 # of it.
-start_display "$WORK/display-a11y"
+headless_display PIDS "$WORK/display-a11y"
 A11Y_DISPLAY=":$(cat "$WORK/display-a11y")"
-A11Y_BUS=$(DISPLAY=$A11Y_DISPLAY dbus-launch --sh-syntax)
-A11Y_BUS_ADDRESS=$(sed -n "s/^DBUS_SESSION_BUS_ADDRESS='\(.*\)';$/\1/p" <<<"$A11Y_BUS")
-PIDS+=("$(sed -n 's/^DBUS_SESSION_BUS_PID=\([0-9]*\);$/\1/p' <<<"$A11Y_BUS")")
+DISPLAY=$A11Y_DISPLAY headless_dbus PIDS
+A11Y_BUS_ADDRESS=$HEADLESS_BUS
 DISPLAY=$A11Y_DISPLAY DBUS_SESSION_BUS_ADDRESS=$A11Y_BUS_ADDRESS /usr/bin/python3 "$ROOT/scripts/atspi_listener.py" \
     >"$WORK/listener.out" 2>&1 &
 PIDS+=($!)
 for _ in $(seq 200); do
     grep -q listening "$WORK/listener.out" && break
-    pause 0.05
+    headless_pause 0.05
 done
 accessible_click_run() {
     CLICK_DISPLAY=$A11Y_DISPLAY click_run "$@" DISPLAY="$A11Y_DISPLAY" DBUS_SESSION_BUS_ADDRESS="$A11Y_BUS_ADDRESS" \
@@ -337,7 +322,7 @@ for presses in 900 $((READINGS * 9)); do
     [ "$presses" -gt "$done_presses" ] || continue # --readings 100: one batch is both figures
     xdotool mousemove "$x" "$y" click --repeat $((presses - done_presses)) --delay 4 1
     while [ "$(probe_value "$RUN_DIR/probe" clicks)" != "$presses" ]; do
-        pause 0.2
+        headless_pause 0.2
     done
     wait_quiet "$LAUNCHED_PID" 0.5
     [ "$presses" -eq 900 ] && RSS_WARM=$(rss_kib "$LAUNCHED_PID")

@@ -142,6 +142,10 @@ grep -h -o 'SKIP   : .*' "$BUILD"/Testing/Temporary/LastTest.log | sort -u | sed
 echo "Wine test run: $(grep -c '^PASS   :' "$BUILD"/Testing/Temporary/LastTest.log) test cases passed, $(grep -c '^SKIP   :' "$BUILD"/Testing/Temporary/LastTest.log) skipped"
 wineserver -k # the persistent server of the test run; every test program has ended
 
+echo "== A forced end under Wine"
+WINEPATH="$(winepath_of "$QT/bin" "${MINGW_RUNTIME_DIRS[@]}")" WINEQT_QPA_PLATFORM=offscreen \
+    "$ROOT/scripts/wine-forced-end.sh" "$BUILD/single_instance_probe.exe"
+
 # ---------------------------------------------------------------- deployment
 
 echo "== Deployment in $STAGE"

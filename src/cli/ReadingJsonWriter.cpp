@@ -71,19 +71,10 @@ ReadingJsonWriter::ReadingJsonWriter() {
         for (geomancy::LineValue value : row.pattern.lines)
             lines.append(value);
         // Every column of the catalogue row, the texts exactly as the window shows them.
-        figureObjects_[i] = compact(QJsonObject{
-            {QStringLiteral("name"), text(row.name)},
-            {QStringLiteral("title"), text(row.title)},
-            {QStringLiteral("keyword"), text(row.keyword)},
-            {QStringLiteral("day"), text(row.day)},
-            {QStringLiteral("element"), text(row.element)},
-            {QStringLiteral("quality"), text(row.quality)},
-            {QStringLiteral("planet"), text(row.planet)},
-            {QStringLiteral("sign"), text(row.sign)},
-            {QStringLiteral("bodyPart"), text(row.bodyPart)},
-            {QStringLiteral("direction"), text(row.direction)},
-            {QStringLiteral("significance"), text(row.significance)},
-        });
+        QJsonObject figure{{QStringLiteral("name"), text(row.name)}};
+        for (const geomancy::CatalogueColumn& column : geomancy::catalogueColumns())
+            figure.insert(QLatin1String(column.jsonKey), text(geomancy::columnText(row, column)));
+        figureObjects_[i] = compact(figure);
         shieldFigures_[i] = compact(QJsonObject{
             {QStringLiteral("lines"), lines},
             {QStringLiteral("name"), text(row.name)},

@@ -19,8 +19,12 @@ QString dots(geomancy::LineValue value) {
     return value == 1 ? QStringLiteral("    *") : QStringLiteral("   * *");
 }
 
-QString field(const char* label, const char* value) {
-    return QLatin1String(label) + QStringLiteral(": ") + QString::fromUtf8(value);
+// Column c of the catalogue (its display order) of one row: "Day: Monday".
+QString field(const geomancy::CatalogueRow& row, int c) {
+    const geomancy::CatalogueColumn& column =
+        geomancy::catalogueColumns()[static_cast<std::size_t>(c)];
+    return QLatin1String(column.textLabel) + QStringLiteral(": ") +
+           QString::fromUtf8(geomancy::columnText(row, column));
 }
 
 QStringList castingBlock(const CastingResult& casting) {
@@ -30,11 +34,9 @@ QStringList castingBlock(const CastingResult& casting) {
     QStringList texts{
         QString::fromUtf8(row.name) + QStringLiteral(" (") + QString::fromUtf8(row.title) +
             QLatin1Char(')'),
-        field("Keyword", row.keyword) + gap + field("Day", row.day) + gap +
-            field("Element", row.element),
-        field("Quality", row.quality) + gap + field("Planet", row.planet) + gap +
-            field("Sign", row.sign),
-        field("Body part", row.bodyPart) + gap + field("Direction", row.direction),
+        field(row, 1) + gap + field(row, 2) + gap + field(row, 3),
+        field(row, 4) + gap + field(row, 5) + gap + field(row, 6),
+        field(row, 7) + gap + field(row, 8),
     };
     // One column short of the width: some terminals break a line that fills
     // the last column.

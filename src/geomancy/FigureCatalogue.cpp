@@ -86,6 +86,22 @@ const std::array<CatalogueRow, FigureCount>& figureCatalogue() {
     return Catalogue;
 }
 
+const std::array<CatalogueColumn, ShownColumnCount>& catalogueColumns() {
+    static const std::array<CatalogueColumn, ShownColumnCount> Columns{{
+        {&CatalogueRow::title, "Geomantic Figure Name", "Title", "title"},
+        {&CatalogueRow::keyword, "Keyword", "Keyword", "keyword"},
+        {&CatalogueRow::day, "Associated Day", "Day", "day"},
+        {&CatalogueRow::element, "Associated Element", "Element", "element"},
+        {&CatalogueRow::quality, "Associated Quality", "Quality", "quality"},
+        {&CatalogueRow::planet, "Associated Planet", "Planet", "planet"},
+        {&CatalogueRow::sign, "Associated Sign", "Sign", "sign"},
+        {&CatalogueRow::bodyPart, "Associated Body Part", "Body part", "bodyPart"},
+        {&CatalogueRow::direction, "Direction", "Direction", "direction"},
+        {&CatalogueRow::significance, "Significance", "Significance", "significance"},
+    }};
+    return Columns;
+}
+
 std::optional<int> identifyFigure(const GeomanticFigure& figure) {
     // The patterns hold only 1s and 2s, so any other value matches none.
     std::optional<int> match;

@@ -27,6 +27,25 @@ struct CatalogueRow {
 
 constexpr int FigureCount = 16;
 
+// One column of the catalogue as the windows and formats show it.
+struct CatalogueColumn {
+    const char* CatalogueRow::*member;
+    const char* label;     // "Associated Day": a figure panel's header, the report's field
+    const char* textLabel; // "Day": the command line's text
+    const char* jsonKey;   // "day"
+};
+constexpr int ShownColumnCount = 10;
+
+// The one table of the columns shown of a figure, in display order: title,
+// keyword, day, element, quality, planet, sign, body part, direction,
+// significance.
+const std::array<CatalogueColumn, ShownColumnCount>& catalogueColumns();
+
+// What row shows in `column`.
+inline const char* columnText(const CatalogueRow& row, const CatalogueColumn& column) {
+    return row.*column.member;
+}
+
 // The sixteen figures in identification order (index 0 to 15).
 const std::array<CatalogueRow, FigureCount>& figureCatalogue();
 

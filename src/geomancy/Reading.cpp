@@ -10,14 +10,14 @@ namespace geomancy {
 namespace {
 
 const std::array<CastingStep, CastingCount> Sequence{{
-    {1, "Ascendant", nullptr, true},
-    {2, "Sun", "Sun", true},
-    {3, "Moon", "Moon", true},
-    {4, "Venus", "Venus", true},
-    {5, "Mercury", "Mercury", false},
-    {6, "Saturn", "Saturn", false},
-    {7, "Jupiter", "Jupiter", false},
-    {8, "Mars", "Mars", false},
+    {1, "Ascendant", "Asc", nullptr, true},
+    {2, "Sun", "Sun", "Sun", true},
+    {3, "Moon", "Moon", "Moon", true},
+    {4, "Venus", "Venus", "Venus", true},
+    {5, "Mercury", "Mercury", "Mercury", false},
+    {6, "Saturn", "Saturn", "Saturn", false},
+    {7, "Jupiter", "Jupiter", "Jupiter", false},
+    {8, "Mars", "Mars", "Mars", false},
 }};
 
 const std::array<const char*, HouseCount> HouseSignNames{
@@ -102,10 +102,13 @@ Casting Reading::makeCasting(int k, const GeomanticFigure* byHand) {
         for (int j = 0; j < 4; ++j)
             lines_[base + j] = byHand->lines[static_cast<std::size_t>(j)];
     } else {
+        // One failing step never stops the rest of a press.
         try {
             castLines(k);
+        } catch (const std::exception& error) {
+            casting.failure = error.what();
         } catch (...) {
-            // One failing step never stops the rest of a press.
+            casting.failure = "an exception of no standard type";
         }
     }
     casting.lines = lines_.casting(k);
@@ -119,11 +122,8 @@ Casting Reading::makeCasting(int k, const GeomanticFigure* byHand) {
     }
 
     // Lines that form no figure identify nothing, rather than repeating
-    // whatever figure happened to be identified before. The row is the one
-    // the name leads to, as the figure is known by its name everywhere else.
-    if (const std::optional<int> match = identifyFigure(casting.lines))
-        casting.catalogueRow =
-            findCatalogueRow(figureCatalogue()[static_cast<std::size_t>(*match)].name);
+    // whatever figure happened to be identified before.
+    casting.catalogueRow = identifyFigure(casting.lines);
     return casting;
 }
 

@@ -18,11 +18,14 @@ constexpr int HouseCount = 12;
 // button and owns line slots 4(k-1) .. 4(k-1)+3.
 struct CastingStep {
     int castNumber;
-    const char* casting;   // "Ascendant", "Sun", ...
-    const char* chartName; // written into its house cell; nullptr for the Ascendant
+    const char* casting;   // "Ascendant", "Sun", ...: its tab, its dots, its JSON
+    const char* shortName; // where room is short (a tab's frame, the chart's marker): "Asc"
+    const char* chartName; // written into its house cell and heading the report's entry;
+                           // nullptr for the Ascendant
     bool random;           // castings 1..4 are drawn, 5..8 transposed from them
 };
 
+// The one table of the castings: every window and format names them from it.
 const std::array<CastingStep, CastingCount>& castingSequence();
 
 // Zodiac sign of house h at index h-1; fixed for every reading.
@@ -55,6 +58,7 @@ struct Casting {
     GeomanticFigure lines;           // head line first; 0 where a failed draw left a line unwritten
     std::optional<int> house;        // the planet's house 1..12; none for the Ascendant
     std::optional<int> catalogueRow; // the identified figure; none when the lines form none
+    std::string failure;             // why a draw failed; empty when every line was cast
 };
 
 // The state of one reading and the presses that make it. Only the first
@@ -70,7 +74,8 @@ public:
     // is 1..8, makes that casting (lines, the planet's house, the figure)
     // and returns it. Later presses make nothing until reset(). A draw that
     // fails leaves its line and the casting's later lines unwritten; the
-    // house and the figure are still worked out from what was cast.
+    // house and the figure are still worked out from what was cast, and the
+    // casting says why (for a developer's trace, not for the user).
     std::optional<Casting> castNext();
 
     // The same press with the lines of a random casting (1..4) cast by hand,

@@ -18,6 +18,8 @@
 #include <QGuiApplication>
 #include <QSettings>
 
+#include <cstdio>
+
 namespace {
 
 std::unique_ptr<QSettings> userSettings() {
@@ -61,17 +63,31 @@ bool Program::start() {
     // window, or before the first window of a refused start).
     QGuiApplication::setQuitOnLastWindowClosed(false);
 
-    // Five steps in order; a failing one is skipped without a word, as at
-    // any start, and a failing check is no refusal.
+    // Five steps in order; a failing one is skipped without a word to the
+    // user, as at any start, and a failing check is no refusal.
     bool refused = false;
-    runSteps({[this, &refused] { refused = anotherInstanceRuns(); }});
+    runSteps({{"check for another copy", [this, &refused] { refused = anotherInstanceRuns(); }}});
     if (refused) {
         MessageBoxes::information(nullptr, QString::fromLatin1(AlreadyRunningMessage));
-        runSteps({[this] { closeAllAndEnd(); }});
+        runSteps({{"close all and end", [this] { closeAllAndEnd(); }}});
         return false;
     }
-    runSteps({[this] { random_->seedFromClock(); }, [this] { remindAboutUpdate(); },
-              [this] { showMainWindow(); }, [this] { pickBrandLabel(); }});
+    runSteps({{"seed the random source", [this] { random_->seedFromClock(); }},
+              {"remind about an update", [this] { remindAboutUpdate(); }},
+              {"show the main window", [this] { showMainWindow(); }},
+              {"pick the brand label", [this] { pickBrandLabel(); }}});
+    // Without its window the program could only hold the lock, invisibly,
+    // and refuse every later start.
+    if (!mainWindow_ || !mainWindow_->isVisible()) {
+        instance_.reset();
+        std::fputs(qPrintable(QCoreApplication::applicationName() +
+                              QStringLiteral(": the main window could not be shown\n")),
+                   stderr);
+        std::fflush(stderr);
+        exitCode_ = 1;
+        closeAllAndEnd();
+        return false;
+    }
     return true;
 }
 
@@ -88,7 +104,8 @@ void Program::remindAboutUpdate() {
 }
 
 void Program::showMainWindow() {
-    mainWindow_ = new MainWindow(*reading_);
+    mainWindow_ =
+        services_.mainWindow ? services_.mainWindow(*reading_) : new MainWindow(*reading_);
     // Owned by the main window, the report window stays out of the task bar;
     // it goes when the main window goes.
     report_ = std::make_unique<Report>(mainWindow_);
@@ -110,11 +127,12 @@ void Program::showAbout() {
 void Program::mainWindowClosed() {
     if (ending_ || exitWindow_)
         return; // the main window is being closed on the way out
-    try {
-        exitWindow_ = new ExitWindow(*random_);
-        connect(exitWindow_, &ExitWindow::closed, this, &Program::closeAllAndEnd);
-        exitWindow_->show();
-    } catch (...) {
+    runSteps({{"show the exit window", [this] {
+                   exitWindow_ = new ExitWindow(*random_);
+                   connect(exitWindow_, &ExitWindow::closed, this, &Program::closeAllAndEnd);
+                   exitWindow_->show();
+               }}});
+    if (!exitWindow_ || !exitWindow_->isVisible()) {
         closeAllAndEnd();
         return;
     }

@@ -37,15 +37,19 @@ public:
         QString
             lockDirectory; // only this one; by default the runtime, then the temporary directory
         EndProcess end;    // leave the event loop with status 0
+        std::function<MainWindow*(geomancy::Reading&)> mainWindow; // a new MainWindow
     };
 
     Program();
     explicit Program(Services services);
     ~Program() override;
 
-    // The start-up. False when another copy runs: the user has been told and
-    // the program is ending; main() then returns without an event loop.
+    // The start-up. False when the program is ending before its event loop:
+    // another copy runs (the user has been told), or no main window could be
+    // shown (one line on standard error says so, and the lock is let go).
+    // main() then returns exitCode() without an event loop.
     bool start();
+    int exitCode() const { return exitCode_; }
 
     // Closes every window, the hidden report window included, and ends.
     void closeAllAndEnd();
@@ -67,4 +71,5 @@ private:
     std::unique_ptr<Report> report_;
     QPointer<ExitWindow> exitWindow_;
     bool ending_ = false;
+    int exitCode_ = 0;
 };

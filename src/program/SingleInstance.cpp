@@ -1,6 +1,7 @@
 #include "program/SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -104,9 +105,31 @@ SingleInstance::Claim SingleInstance::claim() {
         // A lock is held for the whole run, so its age says nothing: only a
         // dead owner makes it stale (QLockFile checks the recorded process).
         lock->setStaleLockTime(0);
-        if (lock->tryLock(0)) {
+#ifdef Q_OS_WIN
+        // The mutex is named by the lock's path, so that a lock in another
+        // folder (a test's) is another lock. While this copy holds it, a
+        // lock file already there is a forced end's: stale, whatever the
+        // process its number now names.
+        bool heldByAnother = false;
+        const QByteArray where =
+            QCryptographicHash::hash(path.toLower().toUtf8(), QCryptographicHash::Md5).toHex();
+        std::shared_ptr<void> mutex = claimSessionMutex(QFileInfo(name_).completeBaseName() +
+                                                            QLatin1Char('-') + QLatin1String(where),
+                                                        heldByAnother);
+        if (heldByAnother)
+            return Claim::HeldByAnother;
+#endif
+        bool locked = lock->tryLock(0);
+#ifdef Q_OS_WIN
+        if (!locked && mutex && lock->error() == QLockFile::LockFailedError)
+            locked = lock->removeStaleLockFile() && lock->tryLock(0);
+#endif
+        if (locked) {
             path_ = path;
             lock_ = std::move(lock);
+#ifdef Q_OS_WIN
+            sessionMutex_ = std::move(mutex);
+#endif
             return Claim::Claimed;
         }
         if (lock->error() == QLockFile::LockFailedError)

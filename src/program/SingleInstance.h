@@ -9,7 +9,9 @@
 // One running copy per user and desktop. The first copy holds a lock file
 // for as long as it lives; a later copy finds it taken. A lock left behind by
 // a copy that crashed or was killed is recognised by its dead process and
-// taken over.
+// taken over. On Windows a named mutex beside the file decides instead: the
+// system releases it however its process ends, while the process number in
+// a file left behind may belong to another process after a new session.
 class SingleInstance {
 public:
     // The lock lives in the first of `directories` that can hold it: by
@@ -37,8 +39,18 @@ private:
     QStringList directories_;
     QString name_;
     QString path_;
+#ifdef Q_OS_WIN
+    std::shared_ptr<void> sessionMutex_; // goes after the lock file it guards
+#endif
     std::unique_ptr<QLockFile> lock_;
 };
+
+#ifdef Q_OS_WIN
+// A mutex `name` in the logon session's namespace ("Local\"), held until
+// the handle goes. Null when it cannot be had: heldByAnother then tells
+// another process's mutex from none that could be made.
+std::shared_ptr<void> claimSessionMutex(const QString& name, bool& heldByAnother);
+#endif
 
 // A name for the desktop this copy runs on, so that the same user on two
 // desktops (two X displays, two Windows sessions) gets two locks, and one

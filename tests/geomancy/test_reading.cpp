@@ -235,8 +235,9 @@ void TestReading::unknownValuesIdentifyNothing() {
 void TestReading::aFailedDrawLeavesItsLinesUnwrittenAndTheCastingGoesOn() {
     Fixture f;
     f.random.appendLines({2, 2, 2, 2, 1, 2}); // two numbers where four are needed
-    f.press();
+    QCOMPARE(f.press().failure, std::string());
     const Casting sun = f.press();
+    QCOMPARE(sun.failure, std::string("scripted random source exhausted"));
     QCOMPARE(sun.lines, (GeomanticFigure{{1, 2, 0, 0}}));
     QCOMPARE(sun.house, std::optional<int>(11)); // 8 + 3, from what was cast
     QCOMPARE(sun.catalogueRow, NoRow);

@@ -46,7 +46,7 @@ settle() {
     local since="$1" count last quiet=0
     last=$(spoken_lines)
     for ((i = 0; i < 120; i++)); do
-        session_pause 0.1
+        headless_pause 0.1
         count=$(spoken_lines)
         if [ "$count" -ne "$last" ]; then
             last=$count quiet=0
@@ -68,7 +68,7 @@ step() {
     since=$(spoken_lines)
     for key in "$@"; do
         xdotool key --clearmodifiers "$key"
-        session_pause 0.15
+        headless_pause 0.15
     done
     echo "$since" >"$STEPS_DIR/$name.since"
     settle "$since" >"$STEPS_DIR/$name"
@@ -95,10 +95,10 @@ step_held() {
     since=$(spoken_lines)
     xdotool keydown "$modifier"
     for ((n = 0; n < times; n++)); do
-        session_pause 0.3
+        headless_pause 0.3
         xdotool key "$key"
     done
-    session_pause 0.3
+    headless_pause 0.3
     xdotool keyup "$modifier"
     echo "$since" >"$STEPS_DIR/$name.since"
     settle "$since" >"$STEPS_DIR/$name"

@@ -10,25 +10,11 @@ SPEECH=""
 
 session_log() { echo "[orca] $*" >&2; }
 
-# A wait without a child process (the checks share the machine's cores).
-session_pause() { read -r -t "$1" -u "$SESSION_NEVER" || true; }
-
-# wait_for SECONDS COMMAND...: polls COMMAND until it succeeds.
-wait_for() {
-    local limit="$1" tries
-    shift
-    tries=$(awk -v s="$limit" 'BEGIN {print int(s * 20)}')
-    for ((i = 0; i < tries; i++)); do
-        "$@" && return 0
-        session_pause 0.05
-    done
-    return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/headless.sh"
 
 session_start() {
     SESSION_DIR=$(mktemp -d "${TMPDIR:-/tmp}/orca-check.XXXXXX")
-    mkfifo "$SESSION_DIR/never"
-    exec {SESSION_NEVER}<>"$SESSION_DIR/never"
+    headless_init "$SESSION_DIR"
     # Settings, caches and sockets of this run alone: neither the user's
     # Orca profile nor a speech-dispatcher already running is touched.
     export HOME="$SESSION_DIR/home"
@@ -46,24 +32,11 @@ session_start() {
     write_speech_config
 
     # A free display number, or the one ORCA_CHECK_DISPLAY names.
-    if [ -n "${ORCA_CHECK_DISPLAY:-}" ]; then
-        Xvfb ":$ORCA_CHECK_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp \
-            2>"$SESSION_DIR/xvfb.log" &
-        echo "$ORCA_CHECK_DISPLAY" >"$SESSION_DIR/display"
-        wait_for 10 test -e "/tmp/.X11-unix/X$ORCA_CHECK_DISPLAY"
-    else
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$SESSION_DIR/display" \
-            2>"$SESSION_DIR/xvfb.log" &
-    fi
-    SESSION_PIDS+=($!)
-    wait_for 10 test -s "$SESSION_DIR/display" || { session_log "Xvfb did not start"; return 1; }
+    headless_display SESSION_PIDS "$SESSION_DIR/display" "${ORCA_CHECK_DISPLAY:-}" ||
+        { session_log "Xvfb did not start"; return 1; }
     export DISPLAY=":$(cat "$SESSION_DIR/display")"
-
-    local bus
-    bus=$(dbus-launch --sh-syntax) || { session_log "no D-Bus session"; return 1; }
-    DBUS_SESSION_BUS_ADDRESS=$(sed -n "s/^DBUS_SESSION_BUS_ADDRESS='\(.*\)';$/\1/p" <<<"$bus")
-    export DBUS_SESSION_BUS_ADDRESS
-    SESSION_PIDS+=("$(sed -n 's/^DBUS_SESSION_BUS_PID=\([0-9]*\);$/\1/p' <<<"$bus")")
+    headless_dbus SESSION_PIDS || { session_log "no D-Bus session"; return 1; }
+    export DBUS_SESSION_BUS_ADDRESS="$HEADLESS_BUS"
 
     # The accessibility bus and its registry, as a desktop session starts them.
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$SESSION_DIR/at-spi.log" 2>&1 &
@@ -84,7 +57,7 @@ session_start() {
     SESSION_PIDS+=($!)
     # Orca greets once it listens.
     wait_for 30 grep -q . "$SPEECH" || { session_log "Orca said nothing"; return 1; }
-    session_pause 1
+    headless_pause 1
 }
 
 # speech-dispatcher's generic module runs a command per utterance; this one

@@ -1,9 +1,11 @@
 // The program's start as a separate process, for test_single_instance: the
 // real composition, with the lock directory and the settings file given as
-// arguments and scripted message boxes. It reports on stdout:
+// arguments and scripted message boxes; a third argument "broken" makes the
+// main window's build fail. It reports on stdout:
 //   "running"                        its main window is up; it waits to be killed
 //   "box: <text>" ... "ended" <n>    it was refused, told the user and ended
-//                                    with n windows left
+//                                    with n windows left, and exits with the
+//                                    program's status
 #include "program/Program.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -12,9 +14,11 @@
 #include <QSettings>
 #include <QTextStream>
 
+#include <stdexcept>
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (app.arguments().size() != 3)
+    if (app.arguments().size() != 3 && app.arguments().value(3) != QLatin1String("broken"))
         return 2;
     MessageBoxes::script().setScripted(true);
     QTextStream out(stdout);
@@ -27,6 +31,10 @@ int main(int argc, char* argv[]) {
     };
     bool ended = false;
     services.end = [&] { ended = true; };
+    if (app.arguments().size() == 4)
+        services.mainWindow = [](geomancy::Reading&) -> MainWindow* {
+            throw std::runtime_error("a control missing from the window's table");
+        };
 
     Program program(services);
     if (!program.start()) {
@@ -34,7 +42,7 @@ int main(int argc, char* argv[]) {
             out << "box: " << box.text << '\n';
         out << (ended ? "ended " : "not ended ") << QApplication::topLevelWidgets().size()
             << Qt::endl;
-        return 0;
+        return program.exitCode();
     }
     QWidget* mainWindow = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets())

@@ -112,6 +112,7 @@ private slots:
     void secondStartIsRefused();
     void aFailingStartStepIsSkipped_data();
     void aFailingStartStepIsSkipped();
+    void aStartWithoutAMainWindowEndsAndLetsTheLockGo();
     void stackedBrandAreaOpensTheLabelInFront_data();
     void stackedBrandAreaOpensTheLabelInFront();
     void menuItemsAndLinksOpenTheirPages_data();
@@ -227,6 +228,29 @@ void TestProgram::aFailingStartStepIsSkipped() {
     QVERIFY(f.main() && f.main()->isVisible());
     QCOMPARE(f.random.draws(), std::size_t(brandPickFails ? 0 : 1));
     QCOMPARE(f.ends, 0);
+}
+
+void TestProgram::aStartWithoutAMainWindowEndsAndLetsTheLockGo() {
+    ProgramFixture f;
+    Program::Services services;
+    services.random = &f.random;
+    services.settings = [&f] {
+        return std::make_unique<QSettings>(f.settingsPath(), QSettings::IniFormat);
+    };
+    services.today = [] { return Today; };
+    services.lockDirectory = f.dir.path();
+    services.end = [&f] { ++f.ends; };
+    services.mainWindow = [](geomancy::Reading&) -> MainWindow* {
+        throw std::runtime_error("no picture");
+    };
+    f.program = std::make_unique<Program>(services);
+
+    QVERIFY(!f.program->start());
+    QCOMPARE(f.program->exitCode(), 1);
+    QCOMPARE(f.ends, 1);
+    QCOMPARE(visibleWindows(), 0);
+    SingleInstance next(f.dir.path()); // let go before the process ends
+    QCOMPARE(next.claim(), SingleInstance::Claim::Claimed);
 }
 
 void TestProgram::stackedBrandAreaOpensTheLabelInFront_data() {

@@ -67,6 +67,7 @@ private slots:
     void init();
     void secondStartIsRefusedAndTheFirstGoesOn();
     void startAfterAKilledCopySucceeds();
+    void aStartWithoutItsWindowEndsAtOnceAndSaysSo();
     void anOldLockOfARunningCopyStillRefuses();
     void claimWithinOneProcess();
     void lockNameHoldsProgramUserAndDesktop();
@@ -114,6 +115,26 @@ void TestSingleInstance::startAfterAKilledCopySucceeds() {
     QVERIFY(!QDir(dir_->path()).entryList({QStringLiteral("*.lock")}, QDir::Files).isEmpty());
 
     Start next(dir_->path());
+    QCOMPARE(next.firstWord(), QStringLiteral("running"));
+}
+
+void TestSingleInstance::aStartWithoutItsWindowEndsAtOnceAndSaysSo() {
+    QProcess broken;
+    broken.start(
+        QStringLiteral(SINGLE_INSTANCE_PROBE),
+        {dir_->path(), dir_->filePath(QStringLiteral("settings.ini")), QStringLiteral("broken")},
+        QIODevice::ReadOnly | QIODevice::Text);
+    QVERIFY(broken.waitForFinished(10000));
+    QCOMPARE(broken.exitCode(), 1);
+    // One line of its own, after whatever Qt may have said about this machine.
+    const QStringList errors = QString::fromUtf8(broken.readAllStandardError())
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(!errors.isEmpty());
+    QCOMPARE(errors.last(),
+             QStringLiteral("single_instance_probe: the main window could not be shown"));
+    QCOMPARE(errors.filter(QStringLiteral("single_instance_probe:")).size(), 1);
+
+    Start next(dir_->path()); // no lock was left behind to refuse it
     QCOMPARE(next.firstWord(), QStringLiteral("running"));
 }
 

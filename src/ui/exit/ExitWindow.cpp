@@ -14,6 +14,7 @@
 #include "ui/widgets/PictureLabel.h"
 #include "ui/widgets/ReturnPress.h"
 #include "ui/widgets/StepRunner.h"
+#include "ui/widgets/WindowSetUp.h"
 #include "web/WebPage.h"
 
 #include "geomancy/RandomSource.h"
@@ -65,22 +66,18 @@ QLineEdit* createBox(const char* name, const QString& placeholder, QWidget* pare
 ExitWindow::ExitWindow(geomancy::RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
-    setObjectName(QStringLiteral("frmExit"));
-    setWindowTitle(WindowCaption);
-    setWindowIcon(appIcon());
+    setUpWindow(this, "frmExit", appIcon(), this, twips::size(ClientWidth, ClientHeight));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
     accessibility::markAsDialog(this); // read out with its message as it opens
     setPaletteColour(this, {QPalette::WindowText, QPalette::ButtonText},
                      palette().color(QPalette::WindowText));
-    setPaletteColour(this, {QPalette::Window}, colours::White);
-    setFixedSize(twips::size(ClientWidth, ClientHeight));
 
     createControls();
-    placeControls(this, Places);
-    centreOnScreenWhenShown(this);
+    placeAndCentre(this, Places);
     arrangeTabOrder();
-    runSteps({[&] { pickSupportMessage(random); }}); // on failure the design-time message stays
+    runSteps({{"pick the support message",
+               [&] { pickSupportMessage(random); }}}); // on failure the design-time message stays
 }
 
 QString ExitWindow::supportMessage(int index) {
@@ -153,11 +150,10 @@ void ExitWindow::createSoftwareFrame() {
     paragraph->setWordWrap(true);
     paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* link = ClickableLabel::createLink(
-        exittexts::OtherSoftwareLink, fonts::verdana(8.25, fonts::Bold | fonts::Underline), frame);
-    named(link, "lblGoToHome");
-    setPaletteColour(link, {QPalette::WindowText, QPalette::ButtonText}, colours::Yellow);
-    connect(link, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::OtherSoftwarePage); });
+    ClickableLabel::createLink("lblGoToHome", exittexts::OtherSoftwareLink,
+                               fonts::verdana(8.25, fonts::Bold | fonts::Underline),
+                               colours::Yellow, frame,
+                               [] { openWebPage(WebPage::OtherSoftwarePage); });
 }
 
 void ExitWindow::arrangeTabOrder() {

@@ -10,6 +10,7 @@
 #include "ui/widgets/Geometry.h"
 #include "ui/widgets/Labels.h"
 #include "ui/widgets/PictureLabel.h"
+#include "ui/widgets/WindowSetUp.h"
 #include "web/WebPage.h"
 
 #include <QFrame>
@@ -21,12 +22,9 @@ using namespace aboutlayout;
 namespace {
 
 ClickableLabel* createLink(const char* name, const QString& text, WebPage page, QWidget* parent) {
-    auto* link = ClickableLabel::createLink(
-        text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), parent);
-    link->setObjectName(QString::fromLatin1(name));
-    setPaletteColour(link, {QPalette::WindowText}, colours::Maroon);
-    QObject::connect(link, &ClickableLabel::clicked, link, [page] { openWebPage(page); });
-    return link;
+    return ClickableLabel::createLink(name, text,
+                                      fonts::verdana(8.25, fonts::Bold | fonts::Underline),
+                                      colours::Maroon, parent, [page] { openWebPage(page); });
 }
 
 } // namespace
@@ -34,15 +32,10 @@ ClickableLabel* createLink(const char* name, const QString& text, WebPage page, 
 AboutWindow::AboutWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(WindowCaption);
-    setWindowIcon(appIcon());
+    setUpWindow(this, "frmAbout", appIcon(), this, twips::size(ClientWidth, ClientHeight));
     setModal(true);
-    setPaletteColour(this, {QPalette::Window}, colours::White);
-    setFixedSize(twips::size(ClientWidth, ClientHeight));
     createControls();
-    placeControls(this, Places);
-    centreOnScreenWhenShown(this);
+    placeAndCentre(this, Places);
 }
 
 void AboutWindow::createControls() {

@@ -19,12 +19,13 @@
 void MainWindow::castNext() {
     buildTheRest();
     std::optional<geomancy::Casting> casting;
-    runSteps({[this, &casting] { casting = reading_.castNext(); }});
+    runSteps({{"cast the next casting", [this, &casting] { casting = reading_.castNext(); }}});
     if (casting) {
+        if (!casting->failure.empty())
+            logSkippedStep("draw the casting's lines", casting->failure.c_str());
         showCasting(*casting);
     } else if (reading_.castCount() == geomancy::CastingCount + 1) { // after a complete reading
-        if (castButton_->text() == maintexts::RefreshCaption)
-            resetReading();
+        resetReading();
         tabs_->setCurrentIndex(0);
         tellNewReading();
     }
@@ -32,16 +33,19 @@ void MainWindow::castNext() {
 
 void MainWindow::showCasting(const geomancy::Casting& casting) {
     const int k = casting.number;
-    std::vector<std::function<void()>> steps;
+    std::vector<Step> steps;
     for (int line = 0; line < 4; ++line) {
-        steps.push_back([this, slot = 4 * (k - 1) + line,
-                         value = casting.lines.lines[static_cast<std::size_t>(line)]] {
-            showDot(slot, value);
-        });
+        steps.push_back(
+            {"show a dot", [this, slot = 4 * (k - 1) + line,
+                            value = casting.lines.lines[static_cast<std::size_t>(line)]] {
+                 showDot(slot, value);
+             }});
     }
     if (casting.house)
-        steps.push_back([this, house = *casting.house] { showHouseCell(house); });
-    steps.push_back([this, k, row = casting.catalogueRow] { showFigure(k, row); });
+        steps.push_back(
+            {"show the house cell", [this, house = *casting.house] { showHouseCell(house); }});
+    steps.push_back(
+        {"show the figure", [this, k, row = casting.catalogueRow] { showFigure(k, row); }});
     runSteps(steps);
 
     if (k == 1) {
@@ -58,12 +62,13 @@ void MainWindow::showCasting(const geomancy::Casting& casting) {
 
 void MainWindow::showDot(int slot, int value) {
     // A line left without a value (its casting failed) has no picture: the
-    // box then stays hidden.
+    // box stays hidden.
+    if (value != 1 && value != 2)
+        return;
     PictureLabel* dot = dots_.at(static_cast<std::size_t>(slot));
     dot->setPicture(dotPictures().icon(value), DotPictures::Size);
-    accessibility::setName(
-        dot, maintexts::dotName(maintexts::TabCaptions.at(static_cast<std::size_t>(slot / 4)),
-                                slot % 4 + 1, DotPictures::accessibleName(value)));
+    accessibility::setName(dot, maintexts::dotName(maintexts::tabCaption(slot / 4), slot % 4 + 1,
+                                                   DotPictures::accessibleName(value)));
     dot->show();
 }
 
@@ -103,12 +108,12 @@ void MainWindow::resetReading() {
     for (QLabel* dot : dots_)
         dot->hide();
     castButton_->setText(maintexts::CastCaption);
-    runSteps({report_.reset});
+    runSteps({{"reset the report", report_.reset}});
     bringHouseLabelsToFront();
     houseLabels_[0]->hide();
     nameHouseCells();
 }
 
 void MainWindow::showReport() {
-    runSteps({report_.show});
+    runSteps({{"show the report", report_.show}});
 }

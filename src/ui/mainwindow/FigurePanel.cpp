@@ -101,26 +101,26 @@ void FigureControls::clear() const {
 }
 
 void FigureControls::show(const geomancy::CatalogueRow& row) const {
-    const char* const values[LabelCount] = {row.title,   row.keyword,  row.day,
-                                            row.element, row.quality,  row.planet,
-                                            row.sign,    row.bodyPart, row.direction};
+    const auto& columns = geomancy::catalogueColumns();
     QStringList details;
     for (int i = 0; i < LabelCount; ++i) {
-        labels[static_cast<std::size_t>(i)]->setText(QString::fromUtf8(values[i]));
-        details << maintexts::panelDetail(i, QString::fromUtf8(values[i]));
+        const QString value =
+            QString::fromUtf8(geomancy::columnText(row, columns[static_cast<std::size_t>(i)]));
+        labels[static_cast<std::size_t>(i)]->setText(value);
+        details << maintexts::panelDetail(i, value);
     }
-    significance->setPlainText(QString::fromUtf8(row.significance));
+    significance->setPlainText(QString::fromUtf8(geomancy::columnText(row, columns[LabelCount])));
     // The page's focus stop also tells the figure's other rows, which the
     // keyboard does not reach one by one.
     accessibility::setDescription(significance, details.join(QLatin1Char(' ')));
 }
 
 FigureControls buildFigurePanel(QWidget* frame, const QString& nameSuffix) {
-    static_assert(PanelRows.size() == maintexts::PanelHeaders.size(), "one header per row");
+    static_assert(PanelRows.size() == geomancy::ShownColumnCount, "one header per row");
     FigureControls controls;
     for (std::size_t i = 0; i < PanelRows.size(); ++i) {
         const PanelRow& row = PanelRows[i];
-        const QString header = QString::fromLatin1(maintexts::PanelHeaders[i]);
+        const QString header = maintexts::panelHeader(static_cast<int>(i));
         createHeader(frame, row, header);
         if (i < FigureControls::LabelCount) {
             QLabel* value = createValueLabel(frame, row, i == 0, nameSuffix);

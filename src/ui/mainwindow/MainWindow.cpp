@@ -15,6 +15,7 @@
 #include "ui/widgets/PictureLabel.h"
 #include "ui/widgets/ReturnPress.h"
 #include "ui/widgets/TwoRowTabWidget.h"
+#include "ui/widgets/WindowSetUp.h"
 #include "web/WebPage.h"
 
 #include "geomancy/Reading.h"
@@ -52,15 +53,10 @@ QString indexed(const char* name, int index) {
 
 MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     : QMainWindow(parent), reading_(reading) {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(WindowCaption);
-    setWindowIcon(smallAppIcon());
-
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twips::size(ClientWidth, ClientHeight));
+    setUpWindow(this, "frmMain", smallAppIcon(), client, twips::size(ClientWidth, ClientHeight));
     client->setFont(fonts::verdana(8.25));
-    setPaletteColour(client, {QPalette::Window}, colours::White);
     setCentralWidget(client);
 
     createMenus();
@@ -71,13 +67,12 @@ MainWindow::MainWindow(geomancy::Reading& reading, QWidget* parent)
     createButtons(client);
     createBrandingFrame(client);
     createCurrentFigurePanel(client);
-    placeControls(this, Places);
+    placeAndCentre(this, Places);
 
     // No control moves with the window, so the window keeps the size of
     // its client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize(); // the menu bar's height counts in the window's size
-    centreOnScreenWhenShown(this);
     enterReadyState();
     castButton_->setFocus(); // the window opens ready for the first casting
 }
@@ -164,13 +159,11 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createTopLine(QWidget* client) {
-    topLine_ =
-        ClickableLabel::createLink(maintexts::topLineText(homePageDisplayName()),
-                                   fonts::verdana(9, fonts::Bold | fonts::Underline), client);
-    topLine_->setObjectName(QStringLiteral("Label61"));
+    topLine_ = ClickableLabel::createLink("Label61", maintexts::topLineText(homePageDisplayName()),
+                                          fonts::verdana(9, fonts::Bold | fonts::Underline),
+                                          colours::Charcoal, client,
+                                          [] { openWebPage(WebPage::HomePage); });
     topLine_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setPaletteColour(topLine_, {QPalette::WindowText, QPalette::Text}, colours::Charcoal);
-    connect(topLine_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
 
     auto* rule = new PixelFrame(client);
     rule->setObjectName(QStringLiteral("rule"));
@@ -203,7 +196,7 @@ void MainWindow::createFigureFrame(QWidget* client) {
         setPaletteColour(column, {QPalette::Window}, colours::White);
         QStringList castings;
         for (std::size_t k = c * 4; k < c * 4 + 4; ++k)
-            castings << QString::fromLatin1(maintexts::TabCaptions[k]);
+            castings << maintexts::tabCaption(static_cast<int>(k));
         column->setAccessibleName(maintexts::dotColumnName(static_cast<int>(c * 4 + 1), castings));
         columns[c] = column;
     }
@@ -252,7 +245,7 @@ void MainWindow::createChart(QWidget* client) {
     };
 
     createCell(0);
-    createHouseLabel(0, maintexts::AscendantMarkerCaption, colours::Red);
+    createHouseLabel(0, QLatin1String(geomancy::castingSequence()[0].shortName), colours::Red);
     for (int i = geomancy::HouseCount - 1; i >= 1; --i)
         createCell(i);
     for (int h = 1; h <= geomancy::HouseCount; ++h) {
@@ -295,8 +288,7 @@ void MainWindow::createTabs(QWidget* client) {
     for (int k = 0; k < geomancy::CastingCount; ++k) {
         auto* page = new QWidget;
         page->setObjectName(indexed("tabPage", k));
-        tabs_->addTab(page,
-                      QString::fromLatin1(maintexts::TabCaptions[static_cast<std::size_t>(k)]));
+        tabs_->addTab(page, maintexts::tabCaption(k));
     }
 
     // The frames' places are given from the top of the tab control; the
@@ -309,9 +301,8 @@ void MainWindow::createTabs(QWidget* client) {
 void MainWindow::createTabPanel(int k) {
     QWidget* page = tabs_->widget(k);
     const TwipRect& at = k == 0 ? TabFrameFirst : TabFrame;
-    QGroupBox* frame =
-        createFrame(QString::fromLatin1(maintexts::TabFrameCaptions[static_cast<std::size_t>(k)]),
-                    fonts::verdana(9, fonts::Bold), colours::Red, page);
+    QGroupBox* frame = createFrame(maintexts::tabFrameCaption(k), fonts::verdana(9, fonts::Bold),
+                                   colours::Red, page);
     frame->setObjectName(indexed("ss", k));
     placeControl(frame, at);
     frame->move(frame->pos() - QPoint(0, tabs_->pageOffset()));
@@ -354,22 +345,17 @@ void MainWindow::createBrandingFrame(QWidget* client) {
 
     // Both labels fill the same rectangle on an opaque background, so the
     // one in front is the one seen.
-    const auto createBrandLabel = [frame](const QString& text, const char* name) {
+    const auto createBrandLabel = [frame](const QString& text, const char* name, WebPage page) {
         ClickableLabel* label = ClickableLabel::createLink(
-            text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), frame);
-        label->setObjectName(QLatin1String(name));
+            name, text, fonts::verdana(8.25, fonts::Bold | fonts::Underline), colours::Charcoal,
+            frame, [page] { openWebPage(page); });
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        setPaletteColour(label, {QPalette::WindowText, QPalette::Text}, colours::Charcoal);
         setPaletteColour(label, {QPalette::Window}, colours::White);
         return label;
     };
-    coBrandLabel_ = createBrandLabel(maintexts::CobrandText, "lblCobrand");
-    connect(coBrandLabel_, &ClickableLabel::clicked, this,
-            [] { openWebPage(WebPage::CoBrandingPage); });
-    fullBrandLabel_ = createBrandLabel(FullBrandingLink, "lblFullBrand");
-    connect(fullBrandLabel_, &ClickableLabel::clicked, this,
-            [] { openWebPage(WebPage::FullBrandingPage); });
+    coBrandLabel_ = createBrandLabel(maintexts::CobrandText, "lblCobrand", WebPage::CoBrandingPage);
+    fullBrandLabel_ = createBrandLabel(FullBrandingLink, "lblFullBrand", WebPage::FullBrandingPage);
 }
 
 void MainWindow::createCurrentFigurePanel(QWidget* client) {
@@ -414,7 +400,7 @@ void MainWindow::nameHouseCells() {
     for (int i = 0; i < geomancy::HouseCount; ++i) {
         QStringList holds;
         if (i == 0 && !houseLabels_[0]->isHidden())
-            holds << maintexts::AscendantName;
+            holds << maintexts::tabCaption(0);
         for (const std::string& planet : reading_.planetsIn(i + 1))
             holds << QString::fromStdString(planet);
         accessibility::setName(houseCells_[static_cast<std::size_t>(i)],

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geomancy/FigureCatalogue.h"
 #include "geomancy/Reading.h"
 
 #include <QString>
@@ -28,10 +29,15 @@ inline const QString PrintCaption = QStringLiteral("&Print");
 inline const QString FigureFrameCaption = QStringLiteral("Geomantic Figure");
 inline const QString CurrentFigureCaption = QStringLiteral("Geomantic Interpretation");
 inline const QString ChartCentreCaption = QStringLiteral("Quorvale");
-inline const QString AscendantMarkerCaption = QStringLiteral("Asc");
 
-inline const std::array<const char*, geomancy::CastingCount> TabCaptions{
-    "Ascendant", "Sun", "Moon", "Venus", "Mercury", "Saturn", "Jupiter", "Mars"};
+// Casting k's tab (0-based) and the frame on its page, from the model's table.
+inline QString tabCaption(int k) {
+    return QLatin1String(geomancy::castingSequence().at(static_cast<std::size_t>(k)).casting);
+}
+inline QString tabFrameCaption(int k) {
+    return CurrentFigureCaption + QStringLiteral(" for ") +
+           QLatin1String(geomancy::castingSequence().at(static_cast<std::size_t>(k)).shortName);
+}
 
 // The label of house h, "House 1" .. "House 12".
 inline QString houseLabelText(int house) {
@@ -47,7 +53,6 @@ inline const QString TwoDotsName = QStringLiteral("two dots");
 // and a column of dot boxes.
 inline const QString ChartName = QStringLiteral("Chart of the twelve houses");
 inline const QString TabsName = QStringLiteral("The eight castings");
-inline const QString AscendantName = QStringLiteral("Ascendant");
 
 inline QString houseCellName(int house, const QStringList& holds) {
     return QStringLiteral("House %1, %2: %3")
@@ -63,7 +68,7 @@ inline QString castingSummary(int k, const QString& figure, int house) {
     QString text = QStringLiteral("Casting %1 of %2, %3: %4")
                        .arg(k)
                        .arg(geomancy::CastingCount)
-                       .arg(QLatin1String(TabCaptions.at(static_cast<std::size_t>(k - 1))))
+                       .arg(tabCaption(k - 1))
                        .arg(figure);
     return house > 0 ? text + QStringLiteral(", house %1").arg(house) : text;
 }
@@ -74,13 +79,12 @@ inline const QString NewReadingSpoken = QStringLiteral("A new reading begins.");
 // The casting button's name for a screen reader: its caption with the
 // planet the next press casts, or what the press after a reading does.
 inline QString castButtonName(int nextCasting) {
-    return QStringLiteral("Click to Find Position of %1")
-        .arg(QLatin1String(TabCaptions.at(static_cast<std::size_t>(nextCasting - 1))));
+    return QStringLiteral("Click to Find Position of %1").arg(tabCaption(nextCasting - 1));
 }
 inline const QString RefreshButtonName = QStringLiteral("Refresh: begin a new reading");
 
-inline QString dotName(const char* casting, int line, const QString& dots) {
-    return QStringLiteral("%1, line %2: %3").arg(QLatin1String(casting)).arg(line).arg(dots);
+inline QString dotName(const QString& casting, int line, const QString& dots) {
+    return QStringLiteral("%1, line %2: %3").arg(casting).arg(line).arg(dots);
 }
 
 inline QString dotColumnName(int firstCasting, const QStringList& castings) {
@@ -104,29 +108,16 @@ inline QString topLineText(const QString& homePage) {
         .arg(homePage);
 }
 
-inline const std::array<const char*, geomancy::CastingCount> TabFrameCaptions{
-    "Geomantic Interpretation for Asc",     "Geomantic Interpretation for Sun",
-    "Geomantic Interpretation for Moon",    "Geomantic Interpretation for Venus",
-    "Geomantic Interpretation for Mercury", "Geomantic Interpretation for Saturn",
-    "Geomantic Interpretation for Jupiter", "Geomantic Interpretation for Mars"};
-
-// The headers of a figure panel, in display order: title, keyword, day,
-// element, quality, planet, sign, body part, direction, significance.
-inline const std::array<const char*, 10> PanelHeaders{"Geomantic Figure Name",
-                                                      "Keyword",
-                                                      "Associated Day",
-                                                      "Associated Element",
-                                                      "Associated Quality",
-                                                      "Associated Planet",
-                                                      "Associated Sign",
-                                                      "Associated Body Part",
-                                                      "Direction",
-                                                      "Significance"};
+// The header of a figure panel's row, in display order (the model's
+// catalogue columns).
+inline QString panelHeader(int row) {
+    return QLatin1String(geomancy::catalogueColumns().at(static_cast<std::size_t>(row)).label);
+}
 
 // One row of a figure panel as a screen reader hears it with the page's
 // significance box: "Keyword: Gain." (the header without its "Associated").
 inline QString panelDetail(int row, const QString& value) {
-    QString header = QLatin1String(PanelHeaders.at(static_cast<std::size_t>(row)));
+    QString header = panelHeader(row);
     header.remove(QStringLiteral("Associated "));
     return QStringLiteral("%1: %2.").arg(header, value);
 }

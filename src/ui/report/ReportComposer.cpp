@@ -14,33 +14,6 @@ namespace {
 
 using geomancy::CatalogueRow;
 
-struct ReportField {
-    const char* label;
-    const char* CatalogueRow::*value;
-    int lineBreaks;
-};
-
-// The ten fields of an entry, in order. The significance closes the entry
-// with three empty lines.
-constexpr ReportField Fields[] = {
-    {"Geomantic Figure Name : ", &CatalogueRow::title, 2},
-    {"Keyword : ", &CatalogueRow::keyword, 2},
-    {"Associated Day : ", &CatalogueRow::day, 2},
-    {"Associated Element : ", &CatalogueRow::element, 2},
-    {"Associated Quality : ", &CatalogueRow::quality, 2},
-    {"Associated Planet : ", &CatalogueRow::planet, 2},
-    {"Associated Sign : ", &CatalogueRow::sign, 2},
-    {"Associated Body Part : ", &CatalogueRow::bodyPart, 2},
-    {"Direction : ", &CatalogueRow::direction, 2},
-    {"Significance : ", &CatalogueRow::significance, 4},
-};
-
-// Casting 1 (the Ascendant) has no heading.
-constexpr std::array<const char*, geomancy::CastingCount> Headings{
-    nullptr,           "Sun Position",     "Moon Position", "Venus Position", "Mercury Position",
-    "Saturn Position", "Jupiter Position", "Mars Position",
-};
-
 const QString LineBreak = QStringLiteral("\r\n");
 
 // Each piece gets its bold flag, then its colour, then its text, even where
@@ -67,9 +40,12 @@ QColor reportValueColour() {
 }
 
 QString reportHeading(int castCount) {
+    // Casting 1 (the Ascendant) has no heading.
     if (castCount < 2 || castCount > geomancy::CastingCount)
         return QString();
-    return QString::fromLatin1(Headings[static_cast<std::size_t>(castCount - 1)]);
+    return QLatin1String(
+               geomancy::castingSequence()[static_cast<std::size_t>(castCount - 1)].chartName) +
+           QStringLiteral(" Position");
 }
 
 void prepareReportDocument(QTextDocument& document) {
@@ -89,11 +65,16 @@ void appendReportEntry(QTextDocument& document, int castCount, int row) {
     const QString heading = reportHeading(castCount);
     if (!heading.isEmpty())
         insertPiece(cursor, true, reportLabelColour(), heading);
-    for (const ReportField& field : Fields) {
-        insertPiece(cursor, true, reportLabelColour(), QString::fromLatin1(field.label));
+    // The catalogue's columns in order; the significance closes the entry
+    // with three empty lines.
+    for (const geomancy::CatalogueColumn& column : geomancy::catalogueColumns()) {
+        insertPiece(cursor, true, reportLabelColour(),
+                    QLatin1String(column.label) + QStringLiteral(" : "));
+        const bool last = column.member == &CatalogueRow::significance;
         // QTextCursor turns each CR LF into one paragraph break.
         insertPiece(cursor, false, reportValueColour(),
-                    QString::fromUtf8(figure.*field.value) + LineBreak.repeated(field.lineBreaks));
+                    QString::fromUtf8(geomancy::columnText(figure, column)) +
+                        LineBreak.repeated(last ? 4 : 2));
     }
     cursor.endEditBlock();
 }

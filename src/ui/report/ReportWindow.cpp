@@ -17,6 +17,7 @@
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/ReturnPress.h"
+#include "ui/widgets/WindowSetUp.h"
 #include "web/WebPage.h"
 
 #include <QDir>
@@ -25,24 +26,16 @@
 #include <QTextEdit>
 
 ReportWindow::ReportWindow(QTextDocument* report, QWidget* parent) : QDialog(parent) {
-    setUpWindow();
+    setUpWindow(this, "frmSave", appIcon(), this,
+                twips::size(reportlayout::ClientWidth, reportlayout::ClientHeight));
+    setAccessibleName(reporttexts::WindowName + QStringLiteral(" - ") + WindowCaption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // Created in tab order: the report, then Print, then Save.
     createReportBox(report);
     createButtons();
     createLinks();
-    placeControls(this, reportlayout::Places);
-    centreOnScreenWhenShown(this);
-}
-
-void ReportWindow::setUpWindow() {
-    setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(WindowCaption);
-    setAccessibleName(reporttexts::WindowName + QStringLiteral(" - ") + WindowCaption);
-    setWindowIcon(appIcon());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips::size(reportlayout::ClientWidth, reportlayout::ClientHeight));
-    setPaletteColour(this, {QPalette::Window}, colours::White);
+    placeAndCentre(this, reportlayout::Places);
 }
 
 void ReportWindow::createReportBox(QTextDocument* report) {
@@ -87,27 +80,18 @@ void ReportWindow::createButtons() {
 
 void ReportWindow::createLinks() {
     const QFont linkFont = fonts::verdana(8.25, fonts::Underline);
-    forumLink_ = ClickableLabel::createLink(reporttexts::ForumLink, linkFont, this);
-    forumLink_->setObjectName(QStringLiteral("Label14"));
-
-    homeLink_ = ClickableLabel::createLink(reporttexts::homePageLinkText(homePageDisplayName()),
-                                           linkFont, this);
-    homeLink_->setObjectName(QStringLiteral("Label1"));
-
+    const auto open = [](WebPage page) { return [page] { openWebPage(page); }; };
+    forumLink_ = ClickableLabel::createLink("Label14", reporttexts::ForumLink, linkFont,
+                                            colours::Black, this, open(WebPage::HomePage));
+    homeLink_ =
+        ClickableLabel::createLink("Label1", reporttexts::homePageLinkText(homePageDisplayName()),
+                                   linkFont, colours::Black, this, open(WebPage::HomePage));
     brandingLink_ = ClickableLabel::createLink(
-        FullBrandingLink, fonts::verdana(8.25, fonts::Bold | fonts::Underline), this);
-    brandingLink_->setObjectName(QStringLiteral("Label15"));
+        "Label15", FullBrandingLink, fonts::verdana(8.25, fonts::Bold | fonts::Underline),
+        colours::Black, this, open(WebPage::FullBrandingPage));
     brandingLink_->setWordWrap(true);
-
-    for (ClickableLabel* label : {forumLink_, homeLink_, brandingLink_}) {
+    for (ClickableLabel* label : {forumLink_, homeLink_, brandingLink_})
         label->setAlignment(Qt::AlignCenter);
-        setPaletteColour(label, {QPalette::WindowText}, colours::Black);
-    }
-
-    connect(forumLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
-    connect(homeLink_, &ClickableLabel::clicked, this, [] { openWebPage(WebPage::HomePage); });
-    connect(brandingLink_, &ClickableLabel::clicked, this,
-            [] { openWebPage(WebPage::FullBrandingPage); });
 }
 
 void ReportWindow::showEvent(QShowEvent* event) {

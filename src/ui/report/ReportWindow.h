@@ -29,7 +29,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void setUpWindow();
     void createReportBox(QTextDocument* report);
     void createButtons();
     void createLinks();

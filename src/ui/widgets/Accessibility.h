@@ -15,6 +15,9 @@ class QWidget;
 // - a link label is a link that can be pressed;
 // - a plain top-level widget is a window;
 // - a tab page belongs to its tab header, so the tab list holds tabs alone.
+// The tab control's interfaces are in TabAccessibility.cpp, the review list
+// in ReviewList.cpp, announcements in Announcer.cpp; the factory, labels and
+// frames here.
 namespace accessibility {
 
 // Installs the interfaces once. The tab control and the clickable labels

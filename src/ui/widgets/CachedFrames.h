@@ -14,6 +14,10 @@ class QStyleOption;
 // a frame once into a picture kept in QPixmapCache and copy that picture on
 // later repaints. The picture is drawn on a transparent background and laid
 // over what lies beneath, which gives the same pixels as drawing directly.
+//
+// A work-around for Qt 6.4's styles, which keep no picture of these frames:
+// it can go once scripts/bench.sh shows a change of tab as quick without it
+// on the Qt the program is built with.
 
 // Paints what `draw` would paint into `rect` through a cached picture. The
 // picture is found by `tag`, the rectangle's size, the painter's pixel ratio

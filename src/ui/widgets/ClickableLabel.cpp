@@ -1,6 +1,7 @@
 #include "ui/widgets/ClickableLabel.h"
 
 #include "ui/widgets/Accessibility.h"
+#include "ui/widgets/Colours.h"
 
 #include <QMouseEvent>
 
@@ -22,11 +23,15 @@ void ClickableLabel::setLinkLook(bool link) {
         unsetCursor();
 }
 
-ClickableLabel* ClickableLabel::createLink(const QString& text, const QFont& font,
-                                           QWidget* parent) {
+ClickableLabel* ClickableLabel::createLink(const char* name, const QString& text, const QFont& font,
+                                           const QColor& colour, QWidget* parent,
+                                           const std::function<void()>& onClick) {
     auto* label = new ClickableLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
     label->setFont(font);
     label->setLinkLook(true);
+    setPaletteColour(label, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, colour);
+    connect(label, &ClickableLabel::clicked, label, onClick);
     return label;
 }
 
