@@ -6,6 +6,7 @@
 #include "geomancy/Judgement.h"
 #include "geomancy/SelfCheck.h"
 #include "geomancy/ShieldChart.h"
+#include "support/Casting.h"
 
 #include <QtTest>
 
@@ -18,20 +19,9 @@ QString nameOf(const GeomanticFigure& figure) {
         figureCatalogue()[static_cast<std::size_t>(identifyFigure(figure).value())].name);
 }
 
-GeomanticFigure figureNamed(const QString& name) {
-    return figureCatalogue()[static_cast<std::size_t>(findCatalogueRow(name.toStdString()).value())]
-        .pattern;
-}
-
 // The shield of four Mothers, the Daughters transposed from them.
 ShieldChart shieldOf(const QStringList& mothers) {
-    std::array<GeomanticFigure, 8> castings;
-    for (std::size_t k = 0; k < 4; ++k)
-        castings[k] = figureNamed(mothers[static_cast<qsizetype>(k)]);
-    for (std::size_t r = 0; r < 4; ++r)
-        for (std::size_t j = 0; j < 4; ++j)
-            castings[4 + r].lines[j] = castings[j].lines[r];
-    return drawShieldChart(castings);
+    return drawShieldChart(castingsOf(mothers));
 }
 
 // A house chart written house by house, house 1 first.

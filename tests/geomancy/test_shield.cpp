@@ -4,6 +4,7 @@
 #include "geomancy/RandomSource.h"
 #include "geomancy/Reading.h"
 #include "geomancy/ShieldChart.h"
+#include "support/Casting.h"
 
 #include <QtTest>
 
@@ -14,23 +15,6 @@ namespace {
 QString nameOf(const GeomanticFigure& figure) {
     return QString::fromUtf8(
         figureCatalogue()[static_cast<std::size_t>(*identifyFigure(figure))].name);
-}
-
-GeomanticFigure figureNamed(const QString& name) {
-    return figureCatalogue()[static_cast<std::size_t>(*findCatalogueRow(name.toStdString()))]
-        .pattern;
-}
-
-// The eight castings of a reading whose first four are `mothers`, through
-// the same transposition as the window's presses.
-std::array<GeomanticFigure, 8> castingsOf(const QStringList& mothers) {
-    std::array<GeomanticFigure, 8> castings;
-    for (std::size_t k = 0; k < 4; ++k)
-        castings[k] = figureNamed(mothers[static_cast<qsizetype>(k)]);
-    for (std::size_t r = 0; r < 4; ++r)
-        for (std::size_t j = 0; j < 4; ++j)
-            castings[4 + r].lines[j] = castings[j].lines[r];
-    return castings;
 }
 
 bool single(const GeomanticFigure& figure, std::size_t line) {

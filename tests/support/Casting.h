@@ -3,6 +3,9 @@
 #include "geomancy/GeomanticFigure.h"
 #include "geomancy/Reading.h"
 
+#include <QStringList>
+
+#include <array>
 #include <vector>
 
 // A reading worked by hand, cast by the window's and the command line's
@@ -24,3 +27,10 @@ inline const std::vector<int> WorkedReadingLines{
 std::vector<geomancy::Casting>
 castWholeReading(geomancy::Reading& reading,
                  const std::vector<geomancy::GeomanticFigure>& entered = {});
+
+// The catalogue's figure of that name ("PUER"), as the model looks it up.
+geomancy::GeomanticFigure figureNamed(const QString& name);
+
+// The eight castings of a reading whose first four are `mothers` (names),
+// castings 5..8 transposed from them as a reading's presses do.
+std::array<geomancy::GeomanticFigure, 8> castingsOf(const QStringList& mothers);
