@@ -106,7 +106,8 @@ verify_tests_are_current "$BUILD"
 export WINEPREFIX="$BUILD/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Tests and the staged copy find Qt and the MinGW runtime here; the
 # installed program needs none of it.
-winepath_of() { local IFS=';'; echo "$*" | sed 's|/|\\|g; s|\(^\|;\)\\|\1Z:\\|g'; }
+# (The second expression is delimited by # so that \| is the alternation.)
+winepath_of() { local IFS=';'; echo "$*" | sed 's|/|\\|g; s#\(^\|;\)\\#\1Z:\\#g'; }
 stop_wine() { wineserver -k 2>/dev/null || true; }
 trap stop_wine EXIT
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
